@@ -1,0 +1,20 @@
+// Calendar rules and validity: the exported wrappers.
+#include "calendar/calendar.hpp"
+
+using namespace hkcal::detail;
+
+extern "C" {
+
+Date make_date(int32_t year, int32_t month, int32_t day) { return Date{year, month, day}; }
+
+int32_t leap_year(int32_t year) { return is_leap(year) ? 1 : 0; }
+
+int32_t days_in_month(int32_t month) { return common_month_length(month); }
+
+int32_t days_in_month_for_year(int32_t year, int32_t month) { return month_length(year, month); }
+
+int32_t days_in_year(int32_t year) { return is_leap(year) ? 366 : 365; }
+
+int32_t valid_date(const Date* date) { return valid(*date) ? 1 : 0; }
+
+}  // extern "C"
