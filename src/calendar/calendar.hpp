@@ -73,7 +73,7 @@ constexpr bool valid(const Date& d) noexcept {
 // The JD of any fields, months and days running on in a straight line:
 // read as Julian, and as Gregorian when the Julian reading falls after
 // 1582-10-14 (JD 2299170); 1582-10-05..14 count as 1582-10-15.
-// Exact for every int32 field; the result lies in about [-7.9e11, 7.9e11].
+// Exact for every int32 field; the result lies in about [-8.6e11, 8.6e11].
 constexpr int64_t jd_from_fields(int32_t year, int32_t month, int32_t day) noexcept {
     if (year == kReformYear && month == 10 && day >= 5 && day <= 14) day = 15;
     // Months counted from March of year -4800: a = 12 * q + r, r in [0, 11].
@@ -82,8 +82,8 @@ constexpr int64_t jd_from_fields(int32_t year, int32_t month, int32_t day) noexc
     // plain unsigned ones.
     constexpr int64_t kCycles = 6'000'000;  // 400-year cycles added
     constexpr int64_t kOffsetMonths = 4800 * kCycles;
-    const int64_t a = (int64_t{year} + 4800) * 12 + month - 3;  // |a| < 2.6e10
-    const auto ap = static_cast<uint64_t>(a + kOffsetMonths);   // [0, 5.5e10]
+    const int64_t a = (int64_t{year} + 4800) * 12 + month - 3;  // |a| < 2.8e10
+    const auto ap = static_cast<uint64_t>(a + kOffsetMonths);   // [8.8e8, 5.7e10]
     const uint64_t q = ap / 12;                                 // years since March -4800, offset
     const uint64_t r = ap % 12;                                 // [0, 11], 0 is March
     const int64_t julian = static_cast<int64_t>(365 * q + q / 4 + (367 * r + 7) / 12) -
@@ -141,8 +141,10 @@ constexpr Date julian_from_jd(int64_t jd) noexcept {
     return Date{static_cast<int32_t>(year), month, day};
 }
 
-// The historical date of a whole JD: Julian up to JD 2299160, Gregorian after.
+// The historical date of a whole JD: Julian up to JD 2299160, Gregorian
+// after; the null date for a JD outside int32, as for the double form.
 constexpr Date date_from_jd(int64_t jd) noexcept {
+    if (jd < INT32_MIN || jd > INT32_MAX) return kNullDate;
     return jd >= kFirstGregorianJD ? gregorian_from_jd(jd) : julian_from_jd(jd);
 }
 
@@ -160,10 +162,11 @@ constexpr Date date_from_jd(double jd) noexcept {
 // The weekday of a whole JD, 0 Sunday to 6 Saturday, for every JD
 // (JD 0, -4712-01-01 Julian, was a Monday).
 constexpr int32_t weekday_from_jd(int64_t jd) noexcept {
-    return static_cast<int32_t>(floor_mod(jd + 1, 7));
+    return static_cast<int32_t>((floor_mod(jd, 7) + 1) % 7);  // no overflow at INT64_MAX
 }
 
-// The Date after `n` whole days from `d`, on the historical calendar.
+// The Date `n` whole days after `d`, on the historical calendar (the null
+// date when that JD lies outside int32); |n| < 2^62.
 inline Date add_days(const Date& d, int64_t n) noexcept {
     return date_from_jd(jd_from_fields(d.year, d.month, d.day) + n);
 }
