@@ -1,0 +1,12 @@
+# The shared library's dynamic symbol table holds exactly the functions the
+# public header declares (ELF platforms, where nm -D reads it).
+if(UNIX AND NOT APPLE)
+  if(CMAKE_NM)
+    set(HKCAL_NM ${CMAKE_NM})
+  else()
+    set(HKCAL_NM nm)
+  endif()
+  add_test(NAME exports
+           COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exports.sh ${HKCAL_NM}
+                   $<TARGET_FILE:hkcal> ${PROJECT_SOURCE_DIR}/include/hkcal.h)
+endif()
