@@ -276,16 +276,36 @@ HKCAL_API Date remembrance_day(int32_t year);
 HKCAL_API Date sino_japanese_war_victory_day(int32_t year);
 
 /* ---- Time-zone conversion (HHMM offsets: 800 is +8:00, -530 is -5:30) ---- */
+/* An HHMM offset x counts sign(x) * (|x| - (|x| / 100) * 40) minutes (199 is
+ * 159); every int32 is accepted. A conversion subtracts a net bias B from
+ * *time, B being the offsets' minutes summed modulo 2^32 (the platform's bias
+ * is 32 bits). B == 0: returns 1, *time untouched whatever it holds. Else the
+ * platform shifts a copy into *time and its answer is returned (0: failed).
+ * Windows: the kernel's GetTimeZoneInformation and
+ * SystemTimeToTzSpecificLocalTime. Elsewhere a stand-in shifts on the
+ * proleptic Gregorian calendar, keeps seconds and milliseconds, ignores the
+ * given wDayOfWeek and sets it (0 Sunday); it returns 0 and leaves *time
+ * untouched for a month outside 1-12, a day outside the month, an hour > 23,
+ * a minute or second > 59, milliseconds > 999, a year outside 1601-30827, or
+ * a result outside 1601-01-01 00:00 .. 30827-12-31 23:59.
+ * The local bias (UTC = local time + bias: -480 in UTC+8) is read once, by
+ * the first call of LocalToOverseaTime or OverseaToLocalTime, with the
+ * daylight saving then in force, and never refreshed; concurrent first calls
+ * are safe and all see one value. Off Windows it is the C library's UTC
+ * offset of the local zone (TZ) at that moment, truncated to whole minutes
+ * (0 if the C library cannot tell). */
 
-/* Converts *time from zone (from_offset + from_dst) to zone (to_offset + to_dst); nonzero on success. */
+/* Converts *time from zone (from_offset + from_dst) to zone (to_offset + to_dst): B = from - to. */
 HKCAL_API int32_t ConvertTimeZone(SYSTEMTIME* time, int32_t to_offset, int32_t to_dst,
                                   int32_t from_offset, int32_t from_dst);
-/* Converts a local *time to zone (offset + dst); nonzero on success. */
+/* Converts a local *time to zone (offset + dst): B = -(offset + dst) - local bias. */
 HKCAL_API int32_t LocalToOverseaTime(SYSTEMTIME* time, int32_t offset, int32_t dst);
-/* Converts *time of zone (offset + dst) to local time; nonzero on success. */
+/* Converts *time of zone (offset + dst) to local time: B = offset + dst + local bias. */
 HKCAL_API int32_t OverseaToLocalTime(SYSTEMTIME* time, int32_t offset, int32_t dst);
 
 /* ---- Day and month names (English, null-terminated UTF-16) --------------- */
+/* Indices are unsigned, so a negative index arrives huge and is out of range.
+ * Pointers lead into constant tables: never write or free them. */
 
 /* "Sun".."Sat" for dow 0-6; a null pointer otherwise. */
 HKCAL_API const hkcal_char16* day_of_week_abbreviation(uint32_t dow);
