@@ -133,7 +133,7 @@ inline Date JD0_to_gregorian(double jd) {
     return Date{static_cast<int32_t>(year), static_cast<int32_t>(month), static_cast<int32_t>(day)};
 }
 
-// The literal year-and-month walk. Defined for -2^31 - 1 < jd < 2^31. It gives
+// The literal year-and-month walk. Defined for -2^31 - 1 <= jd < 2^31. It gives
 // the Julian date for whole jd up to 2299248; for a fraction it may give
 // day 0 of a month, and it stops at December (where the day may then exceed
 // 31), so only its real dates are meaningful there.
@@ -170,6 +170,15 @@ inline bool real_julian_date(const Date& d) {
     int32_t length = kTable[d.month - 1];
     if (d.month == 2 && julian_rule(d.year)) length = 29;
     return d.day <= length;
+}
+
+// True where JD0_to_date above is the library's exact answer: the
+// Gregorian side, the null date beyond int32, and the Julian walk wherever
+// it gives a real date (a fraction can make it give day 0 of a month).
+inline bool JD0_to_date_defined(double jd) {
+    if (!(jd > -2147483649.0 && jd < 2147483648.0)) return true;
+    if (std::trunc(jd) >= 2299161) return true;
+    return real_julian_date(JD0_to_julian(jd));
 }
 
 // ---- day numbers (day number 1 is 1 January) ----------------------------------
