@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Turns the benchmark's JSON output into one table: each hkcal job, its
+median, the fastest peer doing the same job, and their ratio against the
+job's target. Benchmarks are named job/inputs/implementation."""
+import json
+import platform
+import sys
+
+# (job/inputs, what hkcal is compared with, the largest ratio that meets the
+# target). The comparison is the fastest peer of the same job/inputs, another
+# benchmark named in full, or, for None, an absolute bound in ns.
+TARGETS = [
+    ("date_to_JD0/1600-2400", "peers", 1.2),
+    ("date_to_JD0/1-2400", "peers", 1.2),
+    ("JD0_to_date/1600-2400", "peers", 1.2),
+    ("JD0_to_date/1-2400", "peers", 1.2),
+    ("round_trip/1600-2400", "peers", 1.2),
+    ("round_trip/1-2400", "peers", 1.2),
+    ("day_of_week_index_JD0/1600-2400", "peers", 1.2),
+    ("easter/1936-2031", "peers", 1.0),
+    ("add_day_with_weekday_flag(10)/1600-2400", "peers", 1.0),
+    ("add_day_with_weekday_flag(13)/1600-2400", "peers", 1.0),
+    # Cost independent of n: n = 13 steps 3 days beyond whole weeks, n = 10 none.
+    ("add_day_with_weekday_flag(13)/1600-2400", "add_day_with_weekday_flag(10)/1600-2400/hkcal", 1.1),
+    ("date_to_chinese/lunar", "peers", 0.001),
+    ("date_to_chinese/lunar", "date_to_JD0/lunar/hkcal", 2.0),
+    ("chinese_to_date/lunar", "peers", 0.001),
+    ("chinese_to_date/lunar", "date_to_JD0/lunar/hkcal", 2.0),
+    ("holidays/1936-2031", None, 400.0),
+]
+
+
+def medians(path):
+    with open(path) as f:
+        runs = json.load(f)["benchmarks"]
+    return {r["run_name"]: r["cpu_time"] for r in runs
+            if r.get("run_type") == "aggregate" and r.get("aggregate_name") == "median"
+            and r.get("time_unit", "ns") == "ns"}
+
+
+def cpu_model():
+    try:
+        with open("/proc/cpuinfo") as f:
+            for line in f:
+                if line.startswith("model name"):
+                    return line.split(":", 1)[1].strip()
+    except OSError:
+        pass
+    return platform.processor() or "unknown"
+
+
+def main():
+    med = medians(sys.argv[1])
+    print("| job | inputs | hkcal ns | compared with | its ns | ratio | target | met |")
+    print("|---|---|---:|---|---:|---:|---:|---|")
+    missed = 0
+    for key, other, limit in TARGETS:
+        job, inputs = key.split("/")
+        ours = med.get(key + "/hkcal")
+        if ours is None:
+            continue
+        if other is None:
+            name, theirs, ratio, target = "-", None, None, f"<= {limit:g} ns"
+            met = ours <= limit
+        else:
+            if other == "peers":
+                peers = {n.rsplit("/", 1)[1]: t for n, t in med.items()
+                         if n.startswith(key + "/") and not n.endswith("/hkcal")}
+                if not peers:
+                    continue
+                name = min(peers, key=peers.get)
+                theirs = peers[name]
+            else:
+                if other not in med:
+                    continue
+                name, theirs = "hkcal " + other.split("/")[0], med[other]
+            ratio = ours / theirs
+            target = f"<= {limit:g}x"
+            met = ratio <= limit
+        missed += 0 if met else 1
+        cells = [job, inputs, f"{ours:.2f}", name,
+                 "-" if theirs is None else f"{theirs:.2f}",
+                 "-" if ratio is None else (f"{ratio:.2f}" if ratio >= 0.01 else f"{ratio:.1e}"),
+                 target, "yes" if met else "**no**"]
+        print("| " + " | ".join(cells) + " |")
+    print(f"\nCPU: {cpu_model()}; medians of CPU time per call; {missed} target(s) missed.")
+
+
+if __name__ == "__main__":
+    main()
