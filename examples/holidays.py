@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Prints this year's Hong Kong public holidays (or those of the year given as
-the first argument), calling libhkcal.so.1 through ctypes."""
+the first argument), calling libhkcal.so.1 (hkcal.dll) through ctypes."""
 import ctypes
 import datetime
 import sys
@@ -29,7 +29,7 @@ HOLIDAYS = [
     ("First weekday after Christmas Day", "christmas_day_2_holiday"),
 ]
 
-hkcal = ctypes.CDLL("libhkcal.so.1")
+hkcal = ctypes.CDLL("hkcal.dll" if sys.platform == "win32" else "libhkcal.so.1")
 year = int(sys.argv[1]) if len(sys.argv) > 1 else datetime.date.today().year
 for name, function in HOLIDAYS:
     day = getattr(hkcal, function)
