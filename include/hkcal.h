@@ -112,9 +112,10 @@ HKCAL_API Date JD0_to_date(double jd);
 /* The proleptic Gregorian date of a JD0, fraction rounded half up; the null
  * date when jd is not finite or trunc(jd) lies outside int32. */
 HKCAL_API Date JD0_to_gregorian(double jd);
-/* The proleptic Julian date of a JD0 (floor(jd) for a fraction), for every
- * jd whose truncation is an int32 -- also above 2299248, where it stays a
- * true Julian converter; the null date for NaN, infinities and other jd. */
+/* The proleptic Julian date of a JD0 (floor(jd) for a fraction, so never a
+ * day 0), for every jd whose truncation is an int32 -- also above 2299248
+ * (1582-12-31 Julian), where it stays a true Julian converter; the null
+ * date for NaN, infinities and other jd. */
 HKCAL_API Date JD0_to_julian(double jd);
 /* JD0 of the day before January 1 of the year (2451544 for 2000, 1721423 for
  * year 1); Gregorian year starts from 1583, Julian before; any int32 year. */
@@ -156,35 +157,47 @@ HKCAL_API int32_t day_and_month_equal(const Date* a, const Date* b);
 /* (|year| * 100 + month) * 100 + day, negated for a negative year, in
  * 32-bit arithmetic that wraps for fields too large to pack. */
 HKCAL_API int32_t date_to_long(const Date* date);
-/* The date a packed int32 stands for (1231 and -1231 are both (0, 12, 31)). */
+/* The date a packed int32 stands for (1231 and -1231 are both (0, 12, 31)).
+ * |INT32_MIN| is read as 2^31: INT32_MIN gives (-214748, 36, 48), which
+ * packs back to INT32_MIN. */
 HKCAL_API Date long_to_date(int32_t packed);
 
 /* ---- Date arithmetic ---------------------------------------------------- */
 
-/* JD0_to_date(date_to_JD0(date) + n): n may be negative or fractional. */
+/* JD0_to_date(date_to_JD0(date) + n): n may be negative or fractional; the
+ * null date when the sum is NaN, infinite or its truncation not an int32. */
 HKCAL_API Date date_N_days_after_date(double n, const Date* date);
 /* JD0_to_date(date_to_JD0(date) - n). */
 HKCAL_API Date date_N_days_before_date(double n, const Date* date);
 /* date_to_JD0(a) - date_to_JD0(b): positive when a is later. */
 HKCAL_API double days_between_dates(const Date* a, const Date* b);
 /* The date n months later (n < 0: earlier), the day clamped to the target
- * month's length; checks nothing, 32-bit wraparound for huge n. */
+ * month's length (October 1582: 21, so 1582-09-10 + 1 is the nonexistent
+ * 1582-10-10); checks nothing: month + n and the year sum wrap modulo 2^32. */
 HKCAL_API Date add_month(int32_t n, const Date* date);
 /* The date n years later (n < 0: earlier), the day clamped to the target
- * month's length; checks nothing, 32-bit wraparound for huge n. */
+ * month's length (a month outside 1-12 has length 0); checks nothing: the
+ * year sum wraps modulo 2^32. */
 HKCAL_API Date add_year(int32_t n, const Date* date);
 /* The date n counted days later (earlier for n < 0), counting only weekdays
  * whose bit is set (bit 0 Sunday .. bit 6 Saturday; 0x3E is Monday-Friday).
- * Whole weeks jump 7 days each. n == 0 or no bit set: the date unchanged. */
+ * |n| / k whole weeks (k bits set) jump 7 days each, keeping the weekday,
+ * then the rest steps day by day. n == 0 or no bit set: the date unchanged.
+ * The jump is exact (no 32-bit overflow for any n) and the true weekday is
+ * used below JD0 -1 too; a result outside the int32 JD0 range is the null date. */
 HKCAL_API Date add_day_with_weekday_flag(int32_t n, uint8_t weekday_flags, const Date* date);
 
 /* ---- Weekday index (DOW: 0 Sunday .. 6 Saturday) ------------------------ */
 
-/* The DOW of a JD0: (trunc(jd) % 7) + 1, 7 read as 0 (negative below -1). */
+/* The DOW of a JD0: (trunc(jd) % 7) + 1, 7 read as 0 (negative, -5..0, below
+ * -1). Finite jd beyond int32 use the same formula exactly; NaN and infinities give -1. */
 HKCAL_API int32_t day_of_week_index_JD0(double jd);
-/* The DOW by the Gregorian congruence on the fields (differs from the JD0 form before 1582-10-15). */
+/* The DOW by the Gregorian congruence on the fields (differs from the JD0 form
+ * before 1582-10-15). Exact in 64 bits for any fields; where the sum is
+ * negative (years from 4600, up to -65) its remainder is moved into 0-6. */
 HKCAL_API int32_t day_of_week_index(const Date* date);
-/* 1 when the date's weekday (by its JD0) equals dow, read modulo 7 (7 is Sunday). */
+/* 1 when the date's weekday (by its JD0) equals dow, read as dow % 7
+ * truncated (7 is Sunday; -1..-6 match only dates below JD0 -1). */
 HKCAL_API int32_t is_day_of_week(const Date* date, int32_t dow);
 
 /* ---- Weekday searches --------------------------------------------------- */
