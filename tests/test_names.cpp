@@ -18,7 +18,7 @@ struct Table {
     const char* label;
     PointerForm pointer;
     CopyForm copy;
-    uint32_t first;                 // the first valid index
+    uint32_t first;                     // the first valid index
     std::array<const char*, 12> ascii;  // the entries, in index order
     std::size_t count;
 };
@@ -99,18 +99,6 @@ TEST(Names, OutOfRangeGivesNullAndWritesNothing) {
             EXPECT_EQ(changed(b), 0u);
         }
     }
-}
-
-// The copy overwrites an earlier, longer name only up to its own null.
-TEST(Names, CopyOverALongerNameStopsAtItsNull) {
-    Guarded b = fresh();
-    hkcal_char16* buffer = b.data() + kGuardUnits;
-    ASSERT_EQ(month_name_2(9, buffer), 9);
-    ASSERT_EQ(month_name_2(5, buffer), 3);
-    EXPECT_EQ(std::u16string(buffer), u"May");
-    EXPECT_EQ(std::u16string(buffer + 4), u"ember") << "the rest of \"September\" stays";
-    EXPECT_EQ(day_of_week_abbreviation_2(3, buffer), 3);
-    EXPECT_EQ(std::u16string(buffer), u"Wed");
 }
 
 // Each abbreviation is the first three letters of its name.
