@@ -1,0 +1,52 @@
+// Writing dates and holiday lists: ISO dates, lunar dates, the library's
+// English names, and the text, CSV, JSON and iCalendar forms of a list.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "holiday.hpp"
+
+namespace hkcal::tool {
+
+// The library's UTF-16 text as UTF-8 (surrogate pairs joined); "" for null.
+std::string utf8(const hkcal_char16* text);
+
+// [-]YYYY-MM-DD with at least four year digits; years above 9999 get a
+// plus sign (ISO 8601's expanded form).
+std::string iso_date(const Date& date);
+
+// A lunar date as YYYY-MM-DD, a leap month as YYYY-LM-DD (2023-L2-01).
+std::string lunar_text(const Date& lunar);
+
+// The library's version from its header, "1.0.0".
+std::string version_text();
+
+// The library's English name of the date's weekday ("Saturday").
+std::string weekday_name(const Date& date);
+
+// The library's English name of month 1-12 ("February").
+std::string month_title(int32_t month);
+
+enum class Format { text, csv, json, ics };
+
+// What the iCalendar form needs beyond the list: the rules (part of each
+// UID) and the moment the file is made, as DTSTAMP (YYYYMMDDTHHMMSSZ).
+struct IcsContext {
+    Rules rules;
+    std::string dtstamp;
+};
+
+// The list in the chosen form, each line ended by "\n" (by "\r\n" in the
+// iCalendar form, whose lines are folded at 75 octets).
+std::string write_holidays(const std::vector<Holiday>& list, Format format, Lang lang, const IcsContext& ics);
+
+// The iCalendar TEXT escape (backslash, semicolon, comma, newline).
+std::string ics_escape(std::string_view text);
+
+// One content line folded at 75 octets without splitting a UTF-8
+// character, continuation lines starting with a space, each ended by CRLF.
+std::string ics_fold(std::string_view line);
+
+}  // namespace hkcal::tool

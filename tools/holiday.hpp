@@ -1,0 +1,35 @@
+// One entry of a holiday list, as the list builders make it and the writers
+// print it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "hkcal.h"
+
+namespace hkcal::tool {
+
+// A holiday's name in the two languages of the published lists.
+struct Name {
+    std::string en;
+    std::string zh;
+};
+
+enum class Lang { en, zh };
+
+inline const std::string& in(const Name& name, Lang lang) { return lang == Lang::zh ? name.zh : name.en; }
+
+struct Holiday {
+    Date date;                       // the day given as a holiday
+    std::string key;                 // stable identifier of the rule within a year's list
+    Name name;
+    std::optional<Date> observed_for;  // the festival's own date, for a substitute day
+};
+
+// Which list: the law in force in the year asked (1999-2031), or what the
+// library's functions return.
+enum class Rules { law, library };
+
+inline const char* rules_name(Rules rules) { return rules == Rules::law ? "law" : "library"; }
+
+}  // namespace hkcal::tool
