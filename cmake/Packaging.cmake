@@ -25,16 +25,6 @@ if(TARGET hkcal_static)
   install(EXPORT hkcalStaticTargets NAMESPACE hkcal:: DESTINATION ${HKCAL_CMAKE_DIR})
 endif()
 
-# The installed tool finds the library next to it, wherever the tree lies.
-if(TARGET hkcal_cli AND NOT WIN32 AND NOT APPLE)
-  get_target_property(hkcal_cli_rpath hkcal_cli INSTALL_RPATH)
-  if(NOT hkcal_cli_rpath)
-    file(RELATIVE_PATH hkcal_bin_to_lib
-         "/${CMAKE_INSTALL_BINDIR}" "/${CMAKE_INSTALL_LIBDIR}")
-    set_target_properties(hkcal_cli PROPERTIES INSTALL_RPATH "\$ORIGIN/${hkcal_bin_to_lib}")
-  endif()
-endif()
-
 # ---- find_package(hkcal 1.0) --------------------------------------------------
 configure_package_config_file(
   ${CMAKE_CURRENT_LIST_DIR}/hkcalConfig.cmake.in
