@@ -87,7 +87,7 @@ check_example c env LD_LIBRARY_PATH="$prefix/lib" "$work/holidays-c"
 
 cmake -S examples -B "$work/cxx" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_CXX_FLAGS="-Wall -Wextra -Werror"
-grep -qx "hkcal_DIR:PATH=$prefix/lib/cmake/hkcal" "$work/cxx/CMakeCache.txt" \
+grep -qxF "hkcal_DIR:PATH=$prefix/lib/cmake/hkcal" "$work/cxx/CMakeCache.txt" \
   || fail "find_package found hkcal outside $prefix"
 cmake --build "$work/cxx"
 check_example cxx "$work/cxx/holidays"
