@@ -15,6 +15,7 @@ namespace {
 constexpr std::size_t kCell = 3;
 constexpr std::size_t kWeekWidth = 7 * kCell - 1;  // "Su Mo Tu We Th Fr Sa"
 constexpr const char* kRed = "\x1b[31m";
+constexpr const char* kDim = "\x1b[2m";
 constexpr const char* kReset = "\x1b[0m";
 
 std::string right_trimmed(std::string line) {
@@ -79,8 +80,13 @@ std::vector<std::string> month_lines(int32_t year, int32_t month, const GridOpti
     std::vector<std::string> lunar_starts;
     std::array<std::string, 7> cells, lunar_cells;  // by weekday, three visible columns each
     auto flush = [&] {
+        const bool first_week = lines.size() == 2;
+        if (options.lunar && !first_week) lines.emplace_back();  // a week and its lunar days stand apart
         lines.push_back(right_trimmed(join(cells)));
-        if (options.lunar) lines.push_back(right_trimmed(join(lunar_cells)));
+        if (options.lunar) {
+            const std::string lunar_line = right_trimmed(join(lunar_cells));
+            lines.push_back(options.color && !lunar_line.empty() ? kDim + lunar_line + kReset : lunar_line);
+        }
         cells.fill(std::string(kCell, ' '));
         lunar_cells = cells;
     };

@@ -1,0 +1,110 @@
+// The tool's solar-term module against dates and instants it did not make:
+// the Ching Ming dates the Government gazetted, instants from PyEphem (the
+// full VSOP87 theory with the IAU nutation and its own Delta T), and the
+// equinoxes and solstices as the almanac offices publish them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "hkcal.h"
+#include "solar_term.hpp"
+
+namespace {
+
+using namespace hkcal::tool;
+
+constexpr double kSecondsPerDay = 86400;
+
+// Seconds from JD 0.0 (UT) of y-m-d hh:mm:ss UT, by the library's JD0
+// (whose day runs from JD0 - 0.5).
+double jd_at(int32_t y, int32_t m, int32_t d, int h, int min, int s) {
+    Date date = make_date(y, m, d);
+    return date_to_JD0(&date) - 0.5 + (h * 3600 + min * 60 + s) / kSecondsPerDay;
+}
+
+// Ching Ming 1999-2031 as the Hong Kong Government's general-holiday lists
+// have it (4 April in the years below, 5 April in all others), with the
+// instant in Hong Kong time computed by PyEphem 4.1.4 (full VSOP87). Years
+// whose instant lies within an hour of midnight are the ones a coarse
+// formula gets wrong: 2005 (00:34, 34 min after midnight), 2009 (23:34,
+// 26 min before) and 2013 (23:03, 57 min before); next come 2001 (01:24)
+// and 2030 (01:41).
+struct ChingMing {
+    int32_t year;
+    int32_t april_day;
+    int hour, minute, second;  // Hong Kong time (UTC+8)
+};
+constexpr ChingMing kChingMing[] = {
+    {1999, 5, 13, 44, 39}, {2000, 4, 19, 32, 0},  {2001, 5, 1, 24, 25},  {2002, 5, 7, 18, 16},
+    {2003, 5, 12, 52, 31}, {2004, 4, 18, 43, 20}, {2005, 5, 0, 34, 16},  {2006, 5, 6, 15, 29},
+    {2007, 5, 12, 4, 39},  {2008, 4, 17, 45, 50}, {2009, 4, 23, 33, 46}, {2010, 5, 5, 30, 28},
+    {2011, 5, 11, 11, 58}, {2012, 4, 17, 5, 36},  {2013, 4, 23, 2, 28},  {2014, 5, 4, 46, 39},
+    {2015, 5, 10, 39, 8},  {2016, 4, 16, 27, 31}, {2017, 4, 22, 17, 19}, {2018, 5, 4, 12, 47},
+    {2019, 5, 9, 51, 26},  {2020, 4, 15, 38, 9},  {2021, 4, 21, 35, 4},  {2022, 5, 3, 20, 11},
+    {2023, 5, 9, 13, 0},   {2024, 4, 15, 2, 13},  {2025, 4, 20, 48, 29}, {2026, 5, 2, 39, 53},
+    {2027, 5, 8, 17, 23},  {2028, 4, 14, 2, 58},  {2029, 4, 19, 58, 13}, {2030, 5, 1, 40, 49},
+    {2031, 5, 7, 28, 11},
+};
+
+TEST(SolarTerm, ChingMingDatesAreTheGazettedOnes) {
+    for (const ChingMing& c : kChingMing) {
+        Date got = ching_ming(c.year);
+        EXPECT_EQ(got.year, c.year);
+        EXPECT_EQ(got.month, 4) << c.year;
+        EXPECT_EQ(got.day, c.april_day) << c.year;
+    }
+}
+
+TEST(SolarTerm, ChingMingInstantsAgreeWithTheFullTheoryWithinAMinute) {
+    for (const ChingMing& c : kChingMing) {
+        // The reference is in Hong Kong time on the given April day.
+        double reference = jd_at(c.year, 4, c.april_day, c.hour, c.minute, c.second) - 8.0 / 24;
+        double seconds_off = (ching_ming_instant(c.year) - reference) * kSecondsPerDay;
+        EXPECT_LT(std::fabs(seconds_off), 60) << c.year << ": " << seconds_off << " s";
+    }
+}
+
+// The equinoxes and solstices of 2000 and 2024 (longitude 0, 90, 180, 270)
+// to the minute, as the almanac offices publish them (UT).
+TEST(SolarTerm, EquinoxesAndSolsticesWithinTwoMinutesOfTheAlmanac) {
+    struct Season {
+        double longitude;
+        int32_t y, m, d;
+        int h, min;
+    };
+    const Season seasons[] = {
+        {0, 2000, 3, 20, 7, 35},  {90, 2000, 6, 21, 1, 48},  {180, 2000, 9, 22, 17, 27}, {270, 2000, 12, 21, 13, 37},
+        {0, 2024, 3, 20, 3, 6},   {90, 2024, 6, 20, 20, 51}, {180, 2024, 9, 22, 12, 44}, {270, 2024, 12, 21, 9, 20},
+    };
+    for (const Season& s : seasons) {
+        double published = jd_at(s.y, s.m, s.d, s.h, s.min, 30);  // the middle of the published minute
+        double decimal_year = s.y + (s.m - 0.5) / 12;
+        double jde = solar_longitude_instant(s.longitude, published + 1.3);  // a guess a day off
+        double ut = jde - delta_t_seconds(decimal_year) / kSecondsPerDay;
+        EXPECT_LT(std::fabs(ut - published) * kSecondsPerDay, 120) << s.y << " longitude " << s.longitude;
+    }
+}
+
+// The Delta T polynomials meet where one hands over to the next; a wrong
+// coefficient shows as a jump of seconds or more.
+TEST(SolarTerm, DeltaTPiecesMeet) {
+    for (double join : {1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0, 2150.0}) {
+        double before = delta_t_seconds(join - 1e-9);
+        double after = delta_t_seconds(join);
+        EXPECT_LT(std::fabs(after - before), 0.1) << join;
+    }
+    EXPECT_NEAR(delta_t_seconds(2000.0), 63.9, 0.5);  // measured: 63.8 s
+}
+
+TEST(SolarTerm, YearsOutsideTheRangeGiveNothing) {
+    for (int32_t year : {kFirstSolarTermYear - 1, kLastSolarTermYear + 1, INT32_MIN, INT32_MAX}) {
+        EXPECT_TRUE(std::isnan(ching_ming_instant(year)));
+        Date d = ching_ming(year);
+        EXPECT_EQ(d.month, 0);
+    }
+    EXPECT_EQ(ching_ming(kFirstSolarTermYear).month, 4);
+    EXPECT_EQ(ching_ming(kLastSolarTermYear).month, 4);
+}
+
+}  // namespace
