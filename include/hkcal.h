@@ -201,30 +201,54 @@ HKCAL_API int32_t day_of_week_index(const Date* date);
 HKCAL_API int32_t is_day_of_week(const Date* date, int32_t dow);
 
 /* ---- Weekday searches --------------------------------------------------- */
+/* Searches step on the JD0 line, so they follow the historical calendar
+ * across 1582 (October 1582 holds three of each weekday). dow is taken as
+ * unsigned: a negative dow is out of range like 7. The date's day is not
+ * checked (it runs on, as in date_to_JD0). A result whose JD0 lies outside
+ * int32 is the null date, as JD0_to_date gives it; below JD0 -1 the searches
+ * use the true weekday. */
 
-/* The n-th dow on or after the date (the date itself counts); null date for n < 1, dow > 6 or month outside 1-12. */
+/* The n-th dow on or after the date (the date itself counts); null date for
+ * n < 1, dow > 6 or month outside 1-12. 7 * (n - 1) is exact for every n, so
+ * n above 306783379 gives the null date (from any date from JD0 0 on). */
 HKCAL_API Date Nth_DOW_after_date(int32_t n, uint32_t dow, const Date* date);
-/* The n-th dow on or before the date (the date itself counts); null date for n < 1, dow > 6 or month outside 1-12. */
+/* The n-th dow on or before the date (the date itself counts); null date for
+ * n < 1, dow > 6 or month outside 1-12; exact for every n, as above. */
 HKCAL_API Date Nth_DOW_before_date(int32_t n, uint32_t dow, const Date* date);
 /* The n-th dow of the month (n 1-5); null date when it does not exist or an argument is out of range. */
 HKCAL_API Date Nth_DOW_of_month(int32_t n, uint32_t dow, int32_t month, int32_t year);
 /* The dow nearest the date (the date itself when it is one); null date for dow > 6 or month outside 1-12. */
 HKCAL_API Date DOW_closest_to_date(uint32_t dow, const Date* date);
-/* How many times dow occurs in the month: 3 (October 1582), 4 or 5; 0 for bad arguments. */
+/* How many times dow occurs in the month: 3 (October 1582), 4 or 5; 0 for
+ * bad arguments (and for months whose JD0 lie outside int32). */
 HKCAL_API int32_t number_of_DOWs_in_month(uint32_t dow, int32_t month, int32_t year);
 /* The Saturday of the n-th weekend (n 1-5) whose Saturday and Sunday both lie in the month; else the null date. */
 HKCAL_API Date Nth_full_weekend(int32_t n, int32_t month, int32_t year);
 
 /* ---- Chinese lunar calendar (lunar years 1936-2031) --------------------- */
+/* A lunar date is a Date whose year is the Gregorian year of its first day
+ * and whose month is negative for a leap month (-4 follows the fourth). */
 
-/* The Gregorian date of a lunar date (month < 0: the leap month after -month); null date outside lunar 1936-2031. */
+/* The Gregorian date of a lunar date; null date for a lunar year outside
+ * 1936-2031. Month and day are not checked: a leap month the year lacks, and
+ * month 0 or below, count as month 1; a month past the year's last counts on
+ * through the 13 stored month lengths and no further; the day counts on from
+ * the month's start in 32 bits (wrapping), and a day number the Gregorian
+ * year lacks gives {year, 0, 0}. */
 HKCAL_API Date chinese_to_date(const Date* lunar);
-/* The lunar date of a Gregorian date (leap month negative); null date outside 1936-01-24..2031-12-31. */
+/* The lunar date of a Gregorian date; null date for anything but a valid date
+ * from 1936-01-24 (lunar 1936-1-1) to 2031-12-31. */
 HKCAL_API Date date_to_chinese(const Date* date);
 
 /* ---- Easter ------------------------------------------------------------- */
+/* Easter is always a real Sunday from March 22 to April 25 of the year. The
+ * other days are moved on the JD0 line and are the null date when their JD0
+ * lies outside int32 (-5884202-03-16 to 5874898-06-03): years from 5874899
+ * and up to -5884203. */
 
-/* Easter Sunday: Julian computus up to 1582 (a Julian date), Gregorian from 1583. */
+/* Easter Sunday: Julian computus up to 1582 (a Julian date), Gregorian from
+ * 1583, exact for every int32 year. Negative years take floored remainders,
+ * continuing the 532-year Julian cycle: easter(-3) is -3-04-15. */
 HKCAL_API Date easter(int32_t year);
 /* Good Friday: Easter Sunday minus 2 days. */
 HKCAL_API Date good_friday(int32_t year);
@@ -235,7 +259,9 @@ HKCAL_API Date easter_monday(int32_t year);
 
 /* ---- Hong Kong public holidays ------------------------------------------ */
 /* The plain function gives the festival's date, the _holiday one the day
- * given as a holiday. Lunar festivals give the null date outside 1936-2031. */
+ * given as a holiday. Lunar festivals (and their holidays) give the null date
+ * outside 1936-2031. A day moved on the JD0 line is the null date when its
+ * JD0 lies outside int32 (before -5884202-03-16 or after 5874898-06-03). */
 
 /* January 1. */
 HKCAL_API Date new_year(int32_t year);
@@ -263,7 +289,7 @@ HKCAL_API Date tuen_ng_festival(int32_t year);
 HKCAL_API Date tuen_ng_festival_holiday(int32_t year);
 /* July 1. */
 HKCAL_API Date HKSAR_establishment_day(int32_t year);
-/* July 1; July 2 when July 1 is a Sunday. */
+/* July 1; July 2 when July 1 is a Sunday (the day field is written, never null). */
 HKCAL_API Date HKSAR_establishment_day_holiday(int32_t year);
 /* Lunar 8-15. */
 HKCAL_API Date chinese_mid_autumn_festival(int32_t year);
@@ -281,7 +307,7 @@ HKCAL_API Date chung_yeung_festival_holiday(int32_t year);
 HKCAL_API Date christmas_day(int32_t year);
 /* December 25; December 27 when December 25 is a Sunday. */
 HKCAL_API Date christmas_day_holiday(int32_t year);
-/* December 26; December 27 when December 26 is a Sunday. */
+/* December 26; December 27 when December 26 is a Sunday (the day field is written, never null). */
 HKCAL_API Date christmas_day_2_holiday(int32_t year);
 /* The Sunday nearest November 11 (November 11 itself when a Sunday). */
 HKCAL_API Date remembrance_day(int32_t year);
