@@ -3,8 +3,11 @@
 // else calls. Dates up to 1582-10-04 are Julian, from 1582-10-15 Gregorian.
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 #include "calendar/int_math.hpp"
 #include "hkcal.h"
@@ -12,6 +15,18 @@
 namespace hkcal::detail {
 
 inline constexpr Date kNullDate{0, 0, 0};
+
+// The Date {year, month, day}, built from one 64-bit word holding year and
+// month so that a function returning it by value hands it back in registers
+// (GCC otherwise stores the fields and reloads them as one word, which
+// stalls store forwarding on the way out of every exported function).
+constexpr Date assemble_date(int32_t year, int32_t month, int32_t day) noexcept {
+    if (std::is_constant_evaluated()) return Date{year, month, day};
+    const uint64_t year_month = uint64_t{static_cast<uint32_t>(year)} | uint64_t{static_cast<uint32_t>(month)} << 32;
+    Date d{0, 0, day};
+    std::memcpy(&d, &year_month, sizeof year_month);
+    return d;
+}
 
 // JD 2299160 is 1582-10-04, the last Julian day; JD 2299161 is 1582-10-15,
 // the first Gregorian day.
@@ -74,7 +89,8 @@ constexpr bool valid(const Date& d) noexcept {
 // read as Julian, and as Gregorian when the Julian reading falls after
 // 1582-10-14 (JD 2299170); 1582-10-05..14 count as 1582-10-15.
 // Exact for every int32 field; the result lies in about [-8.6e11, 8.6e11].
-constexpr int64_t jd_from_fields(int32_t year, int32_t month, int32_t day) noexcept {
+// The general form of jd_from_fields, for months outside 1-12 and 1582.
+constexpr int64_t jd_from_any_fields(int32_t year, int32_t month, int32_t day) noexcept {
     if (year == kReformYear && month == 10 && day >= 5 && day <= 14) day = 15;
     // Months counted from March of year -4800: a = 12 * q + r, r in [0, 11].
     // The offset (a multiple of 4800 months = 400 years) keeps the dividend
@@ -90,6 +106,41 @@ constexpr int64_t jd_from_fields(int32_t year, int32_t month, int32_t day) noexc
                            (365 * 400 + 100) * kCycles + day - 32083;
     if (julian <= 2299170) return julian;
     return julian + static_cast<int64_t>(q / 400) - static_cast<int64_t>(q / 100) + 3 * kCycles + 38;
+}
+
+// Days from March 1 to the first of each month 1-12, in a year counted from
+// March (January and February close the year before), each plus the JD of
+// the day before 0000-03-01 Julian (JD 1721117) less the days of the whole
+// years jd_from_fields shifts by (kFieldYearShift / 4 Julian 4-year cycles of
+// 1461 days). Index 0 is unused.
+inline constexpr int64_t kFieldYearShift = int64_t{400} * 5368710;  // 2147484000 > 2^31
+inline constexpr int64_t kMonthStartBase = 1721117 - kFieldYearShift / 4 * 1461;
+inline constexpr int64_t kMonthStart[13] = {
+    0,
+    kMonthStartBase + 306, kMonthStartBase + 337, kMonthStartBase + 0,   kMonthStartBase + 31,
+    kMonthStartBase + 61,  kMonthStartBase + 92,  kMonthStartBase + 122, kMonthStartBase + 153,
+    kMonthStartBase + 184, kMonthStartBase + 214, kMonthStartBase + 245, kMonthStartBase + 275};
+
+// The JD of any fields, exactly as jd_from_any_fields gives it. Months 1-12
+// of every year but 1582 take the straight path: the Julian reading from
+// the March-based year, then the Gregorian correction added when that
+// reading falls after JD 2299170, selected with a mask rather than a branch
+// because inputs mix both calendars.
+constexpr int64_t jd_from_fields(int32_t year, int32_t month, int32_t day) noexcept {
+    if ((static_cast<uint32_t>(month - 1) < 12) & (year != kReformYear)) [[likely]] {
+        const uint32_t early = month < 3 ? 1 : 0;  // January and February close the year before
+        // The March-based year plus whole 400-year cycles: [351, 4294967647].
+        const auto y = static_cast<uint64_t>(int64_t{year} + kFieldYearShift) - early;
+        const int64_t julian = static_cast<int64_t>(y * 1461 / 4) + kMonthStart[month] + day;
+        // y / 100 by multiply and shift: exact for y < 4.9e9, as the
+        // multiplier exceeds 2^37 / 100 by 28 / 100 and 28 * y < 2^37.
+        const uint64_t centuries = (y * 1374389535) >> 37;
+        const int64_t correction = static_cast<int64_t>(centuries / 4) - static_cast<int64_t>(centuries) +
+                                   (kFieldYearShift / 100 - kFieldYearShift / 400 + 2);
+        const int64_t gregorian_mask = (2299170 - julian) >> 63;  // all ones after JD 2299170
+        return julian + (correction & gregorian_mask);
+    }
+    return jd_from_any_fields(year, month, day);
 }
 
 // ---- Julian Day Numbers to dates --------------------------------------------
@@ -121,7 +172,7 @@ constexpr Date gregorian_from_jd(int64_t jd) noexcept {
     const auto day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
     const auto month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
     const int64_t year = static_cast<int64_t>(yoe + era * 400) - 400 * kEras + (month <= 2 ? 1 : 0);
-    return Date{static_cast<int32_t>(year), month, day};
+    return assemble_date(static_cast<int32_t>(year), month, day);
 }
 
 // The proleptic Julian date of a whole JD, |jd| <= 2^31 + 1.
@@ -138,12 +189,60 @@ constexpr Date julian_from_jd(int64_t jd) noexcept {
     const auto day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
     const auto month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
     const int64_t year = static_cast<int64_t>(yoc + cycle * 4) - 4 * kCycles + (month <= 2 ? 1 : 0);
-    return Date{static_cast<int32_t>(year), month, day};
+    return assemble_date(static_cast<int32_t>(year), month, day);
+}
+
+// ---- the straight path for JDs near the present --------------------------
+
+// Both calendars counted in centuries from 0000-03-01 (JD 1721120 Gregorian,
+// JD 1721118 Julian), shifted by kJDEras 400-year eras (146097 days each,
+// 146100 in the Julian calendar) so that every JD in [kMinFastJD, kMaxFastJD]
+// gives a day count z with 4 * z + 3 < 2^32.
+inline constexpr int64_t kJDEras = 3674;
+inline constexpr int64_t kGregorianShift = 146097 * kJDEras - 1721120;
+inline constexpr int64_t kJulianShift = 146100 * kJDEras - 1721118;
+inline constexpr int64_t kMinFastJD = -kGregorianShift;                       // -535039258
+inline constexpr int64_t kMaxFastJD = (int64_t{1} << 30) - 1 - kJulianShift;  // 538691541
+static_assert(kGregorianShift < kJulianShift);
+
+// The date of a whole JD in [kMinFastJD, kMaxFastJD] by the Gregorian
+// calendar when gregorian_mask is all ones, the Julian when it is zero. Both
+// are the same Euclidean affine steps and differ only in the length of a
+// century, so the calendar is chosen by masks, without a branch: a century
+// (q1) and the day in it (r1), the year of the century (q2) and the day of
+// the year from March 1 (r2), the month (q3) and the day of the month (r3).
+constexpr Date date_from_jd_fast(int64_t jd, uint32_t gregorian_mask) noexcept {
+    constexpr auto kShiftDiff = static_cast<uint32_t>(kJulianShift - kGregorianShift);  // 3 * kJDEras + 2
+    const uint32_t z = static_cast<uint32_t>(jd + kJulianShift) - (gregorian_mask & kShiftDiff);
+    const uint32_t n1 = 4 * z + 3;
+    const uint32_t q1_gregorian = n1 / 146097;
+    const uint32_t q1_julian = n1 / 146100;
+    const uint32_t q1 = q1_julian + ((q1_gregorian - q1_julian) & gregorian_mask);
+    const uint32_t r1 = (n1 - q1 * (146100 - (gregorian_mask & 3))) / 4;  // [0, 36524]
+    // n2 / 1461 and n2 % 1461 by one multiplication, exact for n2 < 28825529.
+    const uint32_t n2 = 4 * r1 + 3;
+    const uint64_t u2 = uint64_t{2939745} * n2;
+    const auto q2 = static_cast<uint32_t>(u2 >> 32);                    // [0, 99]
+    const uint32_t r2 = static_cast<uint32_t>(u2) / 2939745 / 4;         // [0, 365], 0 is March 1
+    const uint32_t n3 = 2141 * r2 + 197913;
+    const uint32_t q3 = n3 >> 16;                                        // [3, 14], 3 is March
+    const uint32_t r3 = (n3 & 0xFFFF) / 2141;                            // [0, 30]
+    const uint32_t jan_feb = r2 >= 306 ? 1 : 0;                          // 306 days from March 1 is January 1
+    const auto year = static_cast<int32_t>(static_cast<int64_t>(100 * q1 + q2 + jan_feb) - 400 * kJDEras);
+    return assemble_date(year, static_cast<int32_t>(q3 - 12 * jan_feb), static_cast<int32_t>(r3 + 1));
+}
+
+constexpr bool jd_fast(int64_t jd) noexcept { return jd >= kMinFastJD && jd <= kMaxFastJD; }
+
+// All ones from JD 2299161 (1582-10-15) on, zero before.
+constexpr uint32_t gregorian_mask_of(int64_t jd) noexcept {
+    return 0u - static_cast<uint32_t>(jd >= kFirstGregorianJD);
 }
 
 // The historical date of a whole JD: Julian up to JD 2299160, Gregorian
 // after; the null date for a JD outside int32, as for the double form.
 constexpr Date date_from_jd(int64_t jd) noexcept {
+    if (jd_fast(jd)) [[likely]] return date_from_jd_fast(jd, gregorian_mask_of(jd));
     if (jd < INT32_MIN || jd > INT32_MAX) return kNullDate;
     return jd >= kFirstGregorianJD ? gregorian_from_jd(jd) : julian_from_jd(jd);
 }
@@ -152,6 +251,16 @@ constexpr Date date_from_jd(int64_t jd) noexcept {
 // a fraction is rounded half up on the Gregorian side and floored on the
 // Julian side. The null date when trunc(jd) is not an int32.
 constexpr Date date_from_jd(double jd) noexcept {
+    // 0 <= jd <= kMaxFastJD in one comparison: the bits of +0.0 up to those of
+    // any larger double count up as unsigned integers; -0.0, negative
+    // numbers and NaN compare above.
+    if (std::bit_cast<uint64_t>(jd) <= std::bit_cast<uint64_t>(static_cast<double>(kMaxFastJD))) [[likely]] {
+        // One conversion: jd + 0.5 or jd, both >= 0, so truncating floors.
+        // The whole JD is >= 2299161 exactly when jd is.
+        const double rounding = jd >= static_cast<double>(kFirstGregorianJD) ? 0.5 : 0.0;
+        const auto whole = static_cast<int64_t>(jd + rounding);
+        return date_from_jd_fast(whole, gregorian_mask_of(whole));
+    }
     if (!jd_in_range(jd)) return kNullDate;
     if (jd >= static_cast<double>(kFirstGregorianJD)) return gregorian_from_jd(floor_to_int(jd + 0.5));
     return julian_from_jd(floor_to_int(jd));
@@ -162,6 +271,10 @@ constexpr Date date_from_jd(double jd) noexcept {
 // The weekday of a whole JD, 0 Sunday to 6 Saturday, for every JD
 // (JD 0, -4712-01-01 Julian, was a Monday).
 constexpr int32_t weekday_from_jd(int64_t jd) noexcept {
+    // INT32_MAX is 1 more than a multiple of 7: JD -INT32_MAX (a Sunday)
+    // gives 0, and every JD up to 2^32 - 1 - INT32_MAX stays in uint32.
+    if (jd >= -int64_t{INT32_MAX} && jd <= int64_t{INT32_MAX} + 1) [[likely]]
+        return static_cast<int32_t>(static_cast<uint32_t>(jd + INT32_MAX) % 7);
     return static_cast<int32_t>((floor_mod(jd, 7) + 1) % 7);  // no overflow at INT64_MAX
 }
 
