@@ -5,7 +5,9 @@
 if(TARGET hkcal_tool)
   add_executable(test_cli_modules
     ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_solar_term.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_holidays_law.cpp)
+    ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_holiday_lists.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_parse.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_format.cpp)
   target_link_libraries(test_cli_modules PRIVATE hkcal_tool_core GTest::gtest GTest::gtest_main)
   hkcal_enable_warnings(test_cli_modules)
   gtest_discover_tests(test_cli_modules DISCOVERY_TIMEOUT 60)

@@ -104,9 +104,13 @@ std::string dtstamp() {
     return buffer;
 }
 
-// A date the library produced, or UsageError when it gave the null date.
+// A date the library produced, or UsageError when it gave the null date or
+// a date outside the tool's years.
 Date checked_result(const Date& date, const std::string& what) {
-    if (is_null(date)) throw UsageError(what + ": the result lies outside the library's range");
+    if (is_null(date) || date.year < kMinYear || date.year > kMaxYear) {
+        throw UsageError(what + ": the result lies outside the years " + std::to_string(kMinYear) + " to " +
+                         std::to_string(kMaxYear));
+    }
     return date;
 }
 
@@ -287,14 +291,16 @@ struct Command {
     std::string (*run)(const Args&);
 };
 
-void add_rules_option(CLI::App* command, Args& a, const char* help) { command->add_option("--rules", a.rules, help); }
+void add_rules_option(CLI::App* command, Args& a, const char* help) {
+    command->add_option("--rules", a.rules, help)->type_name("RULES");
+}
 
 std::vector<Command> define_commands(CLI::App& app, Args& a) {
     std::vector<Command> commands;
     auto* holidays = app.add_subcommand("holidays", "The general holidays of a year in date order");
-    holidays->add_option("YEAR", a.year, "The year (default: this year)");
-    holidays->add_option("--format", a.format, "text, csv, json or ics (default: text)");
-    holidays->add_option("--lang", a.lang, "Names in en or zh (default: en)");
+    holidays->add_option("YEAR", a.year, "The year (default: this year)")->type_name("");
+    holidays->add_option("--format", a.format, "text, csv, json or ics (default: text)")->type_name("FORMAT");
+    holidays->add_option("--lang", a.lang, "Names in en or zh (default: en)")->type_name("LANG");
     add_rules_option(holidays, a,
                      "law: the list as the law has it, 1999-2031 (default); library: what the library's functions "
                      "return, any year");
@@ -303,22 +309,22 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     const char* book_rules =
         "Holidays by law (1999-2031) or library; default: law where it covers the year, library elsewhere";
     auto* month = app.add_subcommand("month", "A month grid, weeks from Sunday, holidays marked");
-    month->add_option("YYYY-MM", a.month, "The month (default: this month)");
-    month->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never");
+    month->add_option("YYYY-MM", a.month, "The month (default: this month)")->type_name("");
+    month->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never")->type_name("WHEN");
     month->add_flag("--lunar", a.show_lunar, "Each day's lunar day under it");
     add_rules_option(month, a, book_rules);
     commands.push_back({month, run_month});
 
     auto* year = app.add_subcommand("year", "The twelve month grids of a year");
-    year->add_option("YYYY", a.year, "The year (default: this year)");
-    year->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never");
+    year->add_option("YYYY", a.year, "The year (default: this year)")->type_name("");
+    year->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never")->type_name("WHEN");
     year->add_flag("--lunar", a.show_lunar, "Each day's lunar day under it");
     add_rules_option(year, a, book_rules);
     commands.push_back({year, run_year});
 
     auto* date = app.add_subcommand("date", "Weekday, JD0, day number, lunar date and holiday of a date");
-    date->add_option("DATE", a.date, "YYYY-MM-DD (default: today)");
-    date->add_option("--lang", a.lang, "Holiday names in en or zh (default: en)");
+    date->add_option("DATE", a.date, "YYYY-MM-DD (default: today)")->type_name("");
+    date->add_option("--lang", a.lang, "Holiday names in en or zh (default: en)")->type_name("LANG");
     add_rules_option(date, a, book_rules);
     commands.push_back({date, run_date});
 
@@ -327,19 +333,19 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
         "Observatory's calendar";
     auto* lunar = app.add_subcommand("lunar", "The lunar date of a date (a leap month as L2)");
     lunar->footer(table_note);
-    lunar->add_option("DATE", a.date, "YYYY-MM-DD")->required();
+    lunar->add_option("DATE", a.date, "YYYY-MM-DD")->type_name("")->required();
     commands.push_back({lunar, run_lunar});
 
     auto* solar = app.add_subcommand("solar", "The date of a lunar date");
     solar->footer(table_note);
-    solar->add_option("LUNAR-DATE", a.lunar, "YYYY-MM-DD, or YYYY-LM-DD for a leap month (2023-L2-01)")->required();
+    solar->add_option("LUNAR-DATE", a.lunar, "YYYY-MM-DD, or YYYY-LM-DD for a leap month (2023-L2-01)")->type_name("")->required();
     commands.push_back({solar, run_solar});
 
     auto* add = app.add_subcommand("add", "A date N days, months, years or working days later (N < 0: earlier)");
-    add->add_option("DATE", a.date, "YYYY-MM-DD")->required();
-    add->add_option("N", a.count, "How many (negative counts back)")->required();
-    add->add_option("UNIT", a.unit, "days (default), months, years or workdays");
-    add->add_option("--weekdays", a.weekdays, "Working weekdays for workdays, such as Mon-Fri,Sat (default: Mon-Fri)");
+    add->add_option("DATE", a.date, "YYYY-MM-DD")->type_name("")->required();
+    add->add_option("N", a.count, "How many (negative counts back)")->type_name("")->required();
+    add->add_option("UNIT", a.unit, "days (default), months, years or workdays")->type_name("");
+    add->add_option("--weekdays", a.weekdays, "Working weekdays for workdays, such as Mon-Fri,Sat (default: Mon-Fri)")->type_name("DAYS");
     add->add_flag("--no-holidays", a.no_holidays,
                   "Count weekdays only, by the library's weekday-mask step (whole weeks jump 7 days)");
     add_rules_option(add, a, book_rules);
@@ -347,10 +353,10 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     commands.push_back({add, run_add});
 
     auto* between = app.add_subcommand("between", "Days from the first date to the second (negative when earlier)");
-    between->add_option("DATE", a.date, "YYYY-MM-DD")->required();
-    between->add_option("DATE2", a.date2, "YYYY-MM-DD")->required();
+    between->add_option("DATE", a.date, "YYYY-MM-DD")->type_name("")->required();
+    between->add_option("DATE2", a.date2, "YYYY-MM-DD")->type_name("")->required();
     between->add_flag("--workdays", a.workdays, "Count working days after the first date up to the second");
-    between->add_option("--weekdays", a.weekdays, "Working weekdays, such as Mon-Fri,Sat (default: Mon-Fri)");
+    between->add_option("--weekdays", a.weekdays, "Working weekdays, such as Mon-Fri,Sat (default: Mon-Fri)")->type_name("DAYS");
     between->add_flag("--no-holidays", a.no_holidays, "Count weekdays only");
     add_rules_option(between, a, book_rules);
     commands.push_back({between, run_between});
@@ -360,15 +366,15 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     commands.push_back({easter_command, run_easter});
 
     auto* jd = app.add_subcommand("jd", "The JD0 of a date, or the date of a JD0");
-    jd->add_option("DATE|NUMBER", a.jd, "YYYY-MM-DD or a whole Julian Day Number (2451545 is 2000-01-01)")->required();
+    jd->add_option("DATE|NUMBER", a.jd, "YYYY-MM-DD or a whole Julian Day Number (2451545 is 2000-01-01)")->type_name("")->required();
     commands.push_back({jd, run_jd});
 
     auto* tz = app.add_subcommand("tz", "A clock time converted between UTC offsets");
-    tz->add_option("TIME", a.clock, "'YYYY-MM-DD HH:MM'")->required();
-    tz->add_option("--from", a.from, "The time's zone: +HHMM, -HHMM or local (default: local)");
-    tz->add_option("--to", a.to, "The zone wanted: +HHMM, -HHMM or local (default: local)");
-    tz->add_option("--from-dst", a.from_dst, "Daylight saving added to --from, such as +0100");
-    tz->add_option("--to-dst", a.to_dst, "Daylight saving added to --to, such as +0100");
+    tz->add_option("TIME", a.clock, "'YYYY-MM-DD HH:MM'")->type_name("")->required();
+    tz->add_option("--from", a.from, "The time's zone: +HHMM, -HHMM or local (default: local)")->type_name("OFFSET");
+    tz->add_option("--to", a.to, "The zone wanted: +HHMM, -HHMM or local (default: local)")->type_name("OFFSET");
+    tz->add_option("--from-dst", a.from_dst, "Daylight saving added to --from, such as +0100")->type_name("OFFSET");
+    tz->add_option("--to-dst", a.to_dst, "Daylight saving added to --to, such as +0100")->type_name("OFFSET");
     commands.push_back({tz, run_tz});
     return commands;
 }
@@ -390,8 +396,8 @@ std::string parse_error_line(const CLI::ParseError& e) {
         if (what.rfind(extras, 0) == 0) return "unknown option or argument: " + what.substr(std::strlen(extras));
     }
     if (what == "A subcommand is required") return "a command is required";
-    const std::size_t missing = what.find(": 1 required TEXT missing");
-    if (missing != std::string::npos) return what.substr(0, missing) + ": a value is required";
+    const std::size_t missing = what.find(": 1 required ");  // "--format: 1 required FORMAT missing"
+    if (missing != std::string::npos && what.ends_with(" missing")) return what.substr(0, missing) + ": a value is required";
     return what;
 }
 

@@ -258,23 +258,25 @@ def errors(tool):
 def parsers(tool):
     import icalendar  # Debian's python3-icalendar
 
-    for year in LAW_YEARS:
-        for lang in ('en', 'zh'):
-            entries = holidays(tool, year, '--lang=' + lang)
-            rows = list(csv.DictReader(io.StringIO(output(tool, ['holidays', str(year), '--format=csv',
-                                                                 '--lang=' + lang]).decode('utf-8'))))
-            check([r['date'] for r in rows] == [e['date'] for e in entries], '%d %s: csv dates' % (year, lang))
-            check([r['name'] for r in rows] == [e['name'] for e in entries], '%d %s: csv names' % (year, lang))
-            check([r['observed_for'] for r in rows] == [e.get('observed_for', '') for e in entries],
-                  '%d %s: csv observed_for' % (year, lang))
-            for e in entries:
-                day = datetime.date.fromisoformat(e['date'])
-                check(set(e) <= {'date', 'weekday', 'name', 'observed_for'}, 'json keys %r' % e)
-                check(e['weekday'] == day.strftime('%A'), 'weekday of %s' % e['date'])
-                check(day.weekday() != 6, '%s is a Sunday' % e['date'])
-            if year in (1999, 2012, 2016, 2026, 2031):
-                raw = output(tool, ['holidays', str(year), '--format=ics', '--lang=' + lang])
-                check_ics(raw, entries, year, lang, icalendar)
+    # Every year in English; Chinese, whose names differ only in the table of
+    # names, in a few years with substitute days.
+    runs = [(year, 'en') for year in LAW_YEARS] + [(year, 'zh') for year in (2012, 2016, 2026)]
+    for year, lang in runs:
+        entries = holidays(tool, year, '--lang=' + lang)
+        rows = list(csv.DictReader(io.StringIO(output(tool, ['holidays', str(year), '--format=csv',
+                                                             '--lang=' + lang]).decode('utf-8'))))
+        check([r['date'] for r in rows] == [e['date'] for e in entries], '%d %s: csv dates' % (year, lang))
+        check([r['name'] for r in rows] == [e['name'] for e in entries], '%d %s: csv names' % (year, lang))
+        check([r['observed_for'] for r in rows] == [e.get('observed_for', '') for e in entries],
+              '%d %s: csv observed_for' % (year, lang))
+        for e in entries:
+            day = datetime.date.fromisoformat(e['date'])
+            check(set(e) <= {'date', 'weekday', 'name', 'observed_for'}, 'json keys %r' % e)
+            check(e['weekday'] == day.strftime('%A'), 'weekday of %s' % e['date'])
+            check(day.weekday() != 6, '%s is a Sunday' % e['date'])
+        if year in (1999, 2012, 2016, 2026, 2031):  # long names to fold, Chinese to keep whole
+            raw = output(tool, ['holidays', str(year), '--format=ics', '--lang=' + lang])
+            check_ics(raw, entries, year, lang, icalendar)
 
 
 def check_ics(raw, entries, year, lang, icalendar):

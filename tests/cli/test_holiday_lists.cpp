@@ -10,6 +10,8 @@
 
 #include "hkcal.h"
 #include "holidays_law.hpp"
+#include "holidays_library.hpp"
+#include "parse.hpp"
 
 namespace {
 
@@ -80,6 +82,28 @@ TEST(LawHolidays, AgreeWithTheLibraryWhereTheRulesAgree) {
             EXPECT_TRUE(has_day(list, day)) << year << ": " << day.month << "-" << day.day;
         }
     }
+}
+
+// Every year the tool reads: the library's list is in date order, its days
+// are dates, and a day differs from its festival's own date only where it
+// says so.
+TEST(LibraryHolidays, EveryYearOfTheTool) {
+    for (int32_t year = kMinYear; year <= kMaxYear; ++year) {
+        std::vector<Holiday> list = library_holidays(year);
+        ASSERT_GE(list.size(), 10u) << year;  // the fixed and Easter days at least
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const Holiday& h = list[i];
+            ASSERT_EQ(valid_date(&h.date), 1) << year << " " << h.key;
+            if (i > 0) {
+                ASSERT_EQ(date_greater(&list[i - 1].date, &h.date), 0) << year << " " << h.key;
+            }
+            if (h.observed_for) {
+                ASSERT_EQ(date_equal(&*h.observed_for, &h.date), 0) << year << " " << h.key;
+            }
+        }
+    }
+    EXPECT_EQ(library_holidays(2024).size(), 18u);  // with the lunar festivals
+    EXPECT_EQ(library_holidays(1935).size(), 11u);  // before the lunar table
 }
 
 }  // namespace
