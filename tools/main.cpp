@@ -1,20 +1,17 @@
 // hkcal: Hong Kong holidays, lunar dates and date arithmetic from the shell.
-// CLI11 reads the command line; each command turns its arguments into
-// library calls and returns its whole output as text, which is written only
-// once the command has succeeded (so a mistake leaves standard output empty).
+// CLI11 reads the command line; each command (commands.cpp) returns its
+// whole output as text, which is written only once the command has
+// succeeded, so a mistake leaves standard output empty.
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
-#include <initializer_list>
 #include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <utility>
+#include <vector>
 
 #if defined(_WIN32)
 #include <io.h>
@@ -22,14 +19,9 @@
 #include <unistd.h>
 #endif
 
-#include "dates.hpp"
+#include "commands.hpp"
 #include "format.hpp"
-#include "grid.hpp"
-#include "holiday_book.hpp"
-#include "holiday_names.hpp"
-#include "holidays_law.hpp"
 #include "parse.hpp"
-#include "workdays.hpp"
 
 namespace {
 
@@ -37,252 +29,6 @@ using namespace hkcal::tool;
 
 constexpr int kUsageStatus = 2;
 constexpr int kOutputErrorStatus = 1;
-
-// ---- small helpers ------------------------------------------------------------
-
-// Today in the local time zone.
-Date today() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return make_date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-// The value of an option with a fixed set of words.
-template <typename Choice>
-Choice choose(const std::string& option, const std::string& value,
-              std::initializer_list<std::pair<const char*, Choice>> choices) {
-    std::string words;
-    for (const auto& [word, choice] : choices) {
-        if (value == word) return choice;
-        words += (words.empty() ? "" : ", ") + std::string(word);
-    }
-    throw UsageError(option + ": '" + value + "' is not one of " + words);
-}
-
-Format format_option(const std::string& value) {
-    return choose<Format>("--format", value,
-                          {{"text", Format::text}, {"csv", Format::csv}, {"json", Format::json}, {"ics", Format::ics}});
-}
-
-Lang lang_option(const std::string& value) { return choose<Lang>("--lang", value, {{"en", Lang::en}, {"zh", Lang::zh}}); }
-
-std::optional<Rules> rules_option(const std::string& value) {
-    if (value.empty()) return std::nullopt;
-    return choose<Rules>("--rules", value, {{"law", Rules::law}, {"library", Rules::library}});
-}
-
-bool color_option(const std::string& value) {
-    enum class When { automatic, always, never };
-    When when = choose<When>("--color", value, {{"auto", When::automatic}, {"always", When::always}, {"never", When::never}});
-    if (when != When::automatic) return when == When::always;
-    const char* term = std::getenv("TERM");
-#if defined(_WIN32)
-    const bool terminal = _isatty(1) != 0;
-#else
-    const bool terminal = isatty(STDOUT_FILENO) != 0;
-#endif
-    return terminal && std::getenv("NO_COLOR") == nullptr && !(term != nullptr && std::strcmp(term, "dumb") == 0);
-}
-
-// DTSTAMP: now, or SOURCE_DATE_EPOCH when set (for reproducible files).
-std::string dtstamp() {
-    std::time_t now = std::time(nullptr);
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) now = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
-    std::tm utc{};
-#if defined(_WIN32)
-    gmtime_s(&utc, &now);
-#else
-    gmtime_r(&now, &utc);
-#endif
-    char buffer[32];
-    std::strftime(buffer, sizeof buffer, "%Y%m%dT%H%M%SZ", &utc);
-    return buffer;
-}
-
-// A date the library produced, or UsageError when it gave the null date or
-// a date outside the tool's years.
-Date checked_result(const Date& date, const std::string& what) {
-    if (is_null(date) || date.year < kMinYear || date.year > kMaxYear) {
-        throw UsageError(what + ": the result lies outside the years " + std::to_string(kMinYear) + " to " +
-                         std::to_string(kMaxYear));
-    }
-    return date;
-}
-
-// ---- the commands -------------------------------------------------------------
-
-struct Args {
-    std::string year, month, date, date2, count, unit = "days", lunar;
-    std::string format = "text", lang = "en", rules, color = "auto";
-    std::string weekdays, from = "local", to = "local", from_dst, to_dst, clock, jd;
-    bool show_lunar = false, workdays = false, no_holidays = false;
-};
-
-std::string run_holidays(const Args& a) {
-    const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
-    const Format format = format_option(a.format);
-    const Lang lang = lang_option(a.lang);
-    const Rules rules = rules_option(a.rules).value_or(Rules::law);
-    if (format == Format::ics && year < 1) throw UsageError("--format=ics: iCalendar dates need years 1 to 9999");
-    return write_holidays(holiday_list(year, rules), format, lang, {rules, dtstamp()});
-}
-
-std::string run_month(const Args& a) {
-    const YearMonth when = a.month.empty() ? YearMonth{today().year, today().month} : parse_year_month(a.month);
-    HolidayBook book(rules_option(a.rules));
-    return month_view(when.year, when.month, {color_option(a.color), a.show_lunar}, book);
-}
-
-std::string run_year(const Args& a) {
-    const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
-    HolidayBook book(rules_option(a.rules));
-    return year_view(year, {color_option(a.color), a.show_lunar}, book);
-}
-
-std::string run_date(const Args& a) {
-    const Date date = a.date.empty() ? today() : parse_date(a.date);
-    const Lang lang = lang_option(a.lang);
-    HolidayBook book(rules_option(a.rules));
-    const Date lunar = date_to_chinese(&date);
-    std::string out = iso_date(date) + "  " + weekday_name(date) + "\n";
-    out += "JD0          " + std::to_string(static_cast<int64_t>(date_to_JD0(&date))) + "\n";
-    out += "day number   " + std::to_string(date_to_day_number(&date)) + "\n";
-    out += "lunar        " + (is_null(lunar) ? std::string("none (the library's table covers 1936-01-24 to 2031-12-31)")
-                                             : lunar_text(lunar)) +
-           "\n";
-    for (const Holiday* holiday : book.on(date)) {
-        out += "holiday      " + in(holiday->name, lang);
-        if (holiday->observed_for) out += " (for " + iso_date(*holiday->observed_for) + ")";
-        out += "\n";
-    }
-    return out;
-}
-
-std::string run_lunar(const Args& a) {
-    const Date date = parse_date(a.date);
-    const Date lunar = date_to_chinese(&date);
-    if (is_null(lunar)) {
-        throw UsageError("'" + a.date + "' has no lunar date: the library's table covers 1936-01-24 to 2031-12-31");
-    }
-    return lunar_text(lunar) + "\n";
-}
-
-std::string run_solar(const Args& a) {
-    const Date lunar = parse_lunar_date(a.lunar);
-    return iso_date(chinese_to_date(&lunar)) + "\n";
-}
-
-// The working weekdays asked for; Monday to Friday by default.
-uint8_t weekday_mask(const Args& a) { return a.weekdays.empty() ? kMondayToFriday : parse_weekdays(a.weekdays); }
-
-std::string run_add(const Args& a) {
-    const Date date = parse_date(a.date);
-    const int32_t n = parse_count(a.count, "count");
-    enum class Unit { days, months, years, workdays };
-    const Unit unit = choose<Unit>("UNIT", a.unit,
-                                   {{"days", Unit::days},
-                                    {"months", Unit::months},
-                                    {"years", Unit::years},
-                                    {"workdays", Unit::workdays}});
-    if (unit != Unit::workdays && (!a.weekdays.empty() || a.no_holidays)) {
-        throw UsageError(std::string(a.no_holidays ? "--no-holidays" : "--weekdays") + ": only with the unit workdays");
-    }
-    Date result{};
-    switch (unit) {
-        case Unit::days: result = date_N_days_after_date(n, &date); break;
-        case Unit::months: result = add_month(n, &date); break;
-        case Unit::years: result = add_year(n, &date); break;
-        case Unit::workdays: {
-            const uint8_t mask = weekday_mask(a);
-            if (a.no_holidays) {
-                result = add_day_with_weekday_flag(n, mask, &date);
-            } else {
-                HolidayBook book(rules_option(a.rules));
-                result = add_workdays(date, n, mask, &book);
-            }
-            break;
-        }
-    }
-    checked_result(result, "add");
-    std::string out = iso_date(result) + "\n";
-    if (!valid_date(&result)) {
-        std::cerr << "hkcal: note: " << iso_date(result) << " is not a date of the historical calendar\n";
-    }
-    return out;
-}
-
-std::string run_between(const Args& a) {
-    const Date first = parse_date(a.date);
-    const Date second = parse_date(a.date2);
-    if (!a.workdays) {
-        if (!a.weekdays.empty() || a.no_holidays) {
-            throw UsageError(std::string(a.no_holidays ? "--no-holidays" : "--weekdays") + ": only with --workdays");
-        }
-        return std::to_string(static_cast<int64_t>(days_between_dates(&second, &first))) + "\n";
-    }
-    const uint8_t mask = weekday_mask(a);
-    if ((mask & 0x7F) == 0) throw UsageError("--weekdays: no day of the week is a working day");
-    HolidayBook book(rules_option(a.rules));
-    return std::to_string(count_workdays(first, second, mask, a.no_holidays ? nullptr : &book)) + "\n";
-}
-
-std::string run_easter(const Args& a) {
-    const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
-    const Date sunday = checked_result(easter(year), "easter");
-    std::vector<Holiday> days{
-        {good_friday(year), "good-friday", names::kGoodFriday, std::nullopt},
-        {good_friday_2_holiday(year), "good-friday-2", names::kGoodFriday2, std::nullopt},
-        {sunday, "easter-sunday", names::kEasterSunday, std::nullopt},
-        {easter_monday(year), "easter-monday", names::kEasterMonday, std::nullopt},
-    };
-    return write_holidays(days, Format::text, Lang::en, {Rules::library, ""});
-}
-
-std::string run_jd(const Args& a) {
-    const bool is_date = a.jd.find('-', 1) != std::string::npos;  // a sign may lead a number
-    if (is_date) {
-        const Date date = parse_date(a.jd);
-        return std::to_string(static_cast<int64_t>(date_to_JD0(&date))) + "\n";
-    }
-    const int32_t jd = parse_count(a.jd, "Julian Day Number");
-    return iso_date(checked_result(JD0_to_date(jd), "jd")) + "\n";
-}
-
-std::string clock_text(const SYSTEMTIME& t) {
-    char clock[16];
-    std::snprintf(clock, sizeof clock, "%02d:%02d", static_cast<int>(t.wHour), static_cast<int>(t.wMinute));
-    return iso_date(make_date(t.wYear, t.wMonth, t.wDay)) + " " + clock;
-}
-
-std::string run_tz(const Args& a) {
-    SYSTEMTIME time = parse_clock_time(a.clock);
-    const bool from_local = a.from == "local";
-    const bool to_local = a.to == "local";
-    if (from_local && !a.from_dst.empty()) throw UsageError("--from-dst: not with --from=local, whose own rules apply");
-    if (to_local && !a.to_dst.empty()) throw UsageError("--to-dst: not with --to=local, whose own rules apply");
-    auto offset = [](const std::string& text, const char* option) {
-        return text.empty() ? 0 : parse_offset(text, option);
-    };
-    const int32_t from = from_local ? 0 : offset(a.from, "--from");
-    const int32_t to = to_local ? 0 : offset(a.to, "--to");
-    const int32_t from_dst = offset(a.from_dst, "--from-dst");
-    const int32_t to_dst = offset(a.to_dst, "--to-dst");
-    int32_t ok = 1;
-    if (from_local && !to_local) {
-        ok = LocalToOverseaTime(&time, to, to_dst);
-    } else if (!from_local && to_local) {
-        ok = OverseaToLocalTime(&time, from, from_dst);
-    } else if (!from_local && !to_local) {
-        ok = ConvertTimeZone(&time, to, to_dst, from, from_dst);
-    }
-    if (ok == 0) throw UsageError("'" + a.clock + "' cannot be converted: the result leaves the years 1601 to 30827");
-    return clock_text(time) + "\n";
-}
 
 // ---- the command line -------------------------------------------------------
 

@@ -16,7 +16,7 @@ inline constexpr uint8_t kMondayToFriday = 0x3E;
 // being a day whose weekday bit is set in `weekdays` and, with a book, that
 // is no holiday in it. start itself is never counted: n = 0 gives start.
 // Throws UsageError when no day is a working day or the count runs past the
-// years -9999..9999.
+// years -4712..9999.
 Date add_workdays(const Date& start, int32_t n, uint8_t weekdays, HolidayBook* book);
 
 // The working days after a up to and including b, negative (the working
