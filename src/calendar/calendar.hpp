@@ -127,7 +127,7 @@ inline constexpr int64_t kMonthStart[13] = {
 // reading falls after JD 2299170, selected with a mask rather than a branch
 // because inputs mix both calendars.
 constexpr int64_t jd_from_fields(int32_t year, int32_t month, int32_t day) noexcept {
-    if ((static_cast<uint32_t>(month - 1) < 12) & (year != kReformYear)) [[likely]] {
+    if ((static_cast<uint32_t>(month) - 1 < 12) & (year != kReformYear)) [[likely]] {
         const uint32_t early = month < 3 ? 1 : 0;  // January and February close the year before
         // The March-based year plus whole 400-year cycles: [351, 4294967647].
         const auto y = static_cast<uint64_t>(int64_t{year} + kFieldYearShift) - early;
