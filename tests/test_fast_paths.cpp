@@ -82,7 +82,8 @@ TEST(FastJulianDay, FractionsAtTheHandOver) {
 }
 
 // The straight path takes months 1-12 of every year but 1582: all of them
-// near both ends of int32 and near the cut-over, and at random.
+// near both ends of int32 and near the cut-over, and at random; any other
+// month goes the general way.
 TEST(FastJulianDay, FieldsAgainstTheGeneralForm) {
     const auto expect = [](int32_t y, int32_t m, int32_t d) {
         ASSERT_EQ(jd_from_fields(y, m, d), jd_from_any_fields(y, m, d)) << y << "-" << m << "-" << d;
@@ -98,8 +99,11 @@ TEST(FastJulianDay, FieldsAgainstTheGeneralForm) {
     std::mt19937_64 rng(9);
     for (int i = 0; i < 3000000; ++i) {
         expect(static_cast<int32_t>(rng()), static_cast<int32_t>(rng() % 12) + 1, static_cast<int32_t>(rng()));
+        expect(static_cast<int32_t>(rng()), static_cast<int32_t>(rng()), static_cast<int32_t>(rng()));
         if (::testing::Test::HasFatalFailure()) return;
     }
+    for (const int32_t m : {INT32_MIN, INT32_MIN + 1, -1, 0, 13, INT32_MAX})
+        for (const int32_t d : days) expect(2000, m, d);
 }
 
 // The weekday of a whole JD: a Monday at JD 0, one day on per JD, for every
