@@ -168,9 +168,9 @@ TEST(Days, Table) {
         EXPECT_TRUE(same_date(date_N_days_after_date(n, &y2k), kNull)) << n;
         EXPECT_TRUE(same_date(date_N_days_before_date(n, &y2k), kNull)) << n;
     }
-    const Date far{INT32_MAX, 12, 31};
-    EXPECT_TRUE(same_date(date_N_days_after_date(0, &far), kNull));
-    EXPECT_EQ(days_between_dates(&far, &far), 0);
+    const Date last_day{INT32_MAX, 12, 31};
+    EXPECT_TRUE(same_date(date_N_days_after_date(0, &last_day), kNull));
+    EXPECT_EQ(days_between_dates(&last_day, &last_day), 0);
 }
 
 TEST(Days, MatchReference) {
