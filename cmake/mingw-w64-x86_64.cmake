@@ -9,7 +9,6 @@ set(HKCAL_MINGW_TRIPLE x86_64-w64-mingw32)
 # The posix thread model: GCC 12's win32 model has no std::thread or std::mutex.
 set(CMAKE_C_COMPILER   ${HKCAL_MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${HKCAL_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER  ${HKCAL_MINGW_TRIPLE}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${HKCAL_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
