@@ -55,8 +55,9 @@ const OneOffDay kOneOffDays[] = {
       "中國人民抗日戰爭勝利70周年紀念日"}},
 };
 
-// The General Holidays (Amendment) Ordinance 2012 came into force on this
-// day; the substitution rules are those in force on the festival's day.
+// The amended substitution rules for Lunar New Year and the Mid-Autumn
+// Festival came into force on this day; a festival follows the rules in
+// force on its own day (so Lunar New Year from 2013 on, Mid-Autumn from 2012).
 constexpr Date kRuleChange{2012, 2, 24};
 
 bool new_rules(const Date& day) { return !earlier(day, kRuleChange); }
