@@ -39,7 +39,7 @@ namespace {
 std::atomic<bool> counting{false};
 std::atomic<long> allocator_calls{0};
 
-void note_allocator_call() {
+[[maybe_unused]] void note_allocator_call() {
     if (counting.load(std::memory_order_relaxed)) allocator_calls.fetch_add(1, std::memory_order_relaxed);
 }
 
