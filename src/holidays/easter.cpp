@@ -8,7 +8,7 @@ namespace {
 
 // N as a day of March: 1-31 is March N, 32 and up April N - 31.
 constexpr Date march_day(int32_t year, int64_t n) noexcept {
-    return n > 31 ? Date{year, 4, static_cast<int32_t>(n - 31)} : Date{year, 3, static_cast<int32_t>(n)};
+    return n > 31 ? assemble_date(year, 4, static_cast<int32_t>(n - 31)) : assemble_date(year, 3, static_cast<int32_t>(n));
 }
 
 // Easter Sunday of a year from 1583, a Gregorian date from March 22 to
@@ -48,7 +48,7 @@ constexpr Date easter_sunday(int32_t year) noexcept {
 // JD leaves int32.
 constexpr Date easter_plus(int32_t year, int64_t days) noexcept {
     const Date e = easter_sunday(year);
-    return date_from_whole_jd(jd_from_fields(e.year, e.month, e.day) + days);
+    return date_from_jd(jd_from_fields(e.year, e.month, e.day) + days);
 }
 
 static_assert(easter_sunday(2000).month == 4 && easter_sunday(2000).day == 23);

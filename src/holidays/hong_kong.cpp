@@ -19,8 +19,8 @@ constexpr Date unless_sunday(const Date& base, int32_t days, Move move = Move::o
     if (base.month == 0) return kNullDate;
     const int64_t jd = jd_from_fields(base.year, base.month, base.day);
     if (weekday_from_jd(jd) != kSunday) return base;
-    if (move == Move::day_field) return Date{base.year, base.month, base.day + days};
-    return date_from_whole_jd(jd + days);
+    if (move == Move::day_field) return assemble_date(base.year, base.month, base.day + days);
+    return date_from_jd(jd + days);
 }
 
 // The Gregorian date of lunar (year, month, day); the null date outside
@@ -33,8 +33,8 @@ constexpr Date lunar(int32_t year, int32_t month, int32_t day) noexcept {
 
 extern "C" {
 
-Date new_year(int32_t year) { return Date{year, 1, 1}; }
-Date new_year_holiday(int32_t year) { return unless_sunday(Date{year, 1, 1}, 1); }
+Date new_year(int32_t year) { return assemble_date(year, 1, 1); }
+Date new_year_holiday(int32_t year) { return unless_sunday(assemble_date(year, 1, 1), 1); }
 
 Date lunar_new_year_day(int32_t year) { return lunar(year, 1, 1); }
 // The first three days of lunar new year move back to its eve.
@@ -45,32 +45,32 @@ Date lunar_new_year_day_3_holiday(int32_t year) { return unless_sunday(lunar(yea
 Date birthday_of_the_buddha(int32_t year) { return lunar(year, 4, 8); }
 Date birthday_of_the_buddha_holiday(int32_t year) { return unless_sunday(lunar(year, 4, 8), 1); }
 
-Date labour_day(int32_t year) { return Date{year, 5, 1}; }
-Date labour_day_holiday(int32_t year) { return unless_sunday(Date{year, 5, 1}, 1); }
+Date labour_day(int32_t year) { return assemble_date(year, 5, 1); }
+Date labour_day_holiday(int32_t year) { return unless_sunday(assemble_date(year, 5, 1), 1); }
 
 Date tuen_ng_festival(int32_t year) { return lunar(year, 5, 5); }
 Date tuen_ng_festival_holiday(int32_t year) { return unless_sunday(lunar(year, 5, 5), 1); }
 
-Date HKSAR_establishment_day(int32_t year) { return Date{year, 7, 1}; }
-Date HKSAR_establishment_day_holiday(int32_t year) { return unless_sunday(Date{year, 7, 1}, 1, Move::day_field); }
+Date HKSAR_establishment_day(int32_t year) { return assemble_date(year, 7, 1); }
+Date HKSAR_establishment_day_holiday(int32_t year) { return unless_sunday(assemble_date(year, 7, 1), 1, Move::day_field); }
 
 Date chinese_mid_autumn_festival(int32_t year) { return lunar(year, 8, 15); }
 // The day after the festival, or the festival itself when that day is a
 // Sunday. Lunar 8-16 is always the day after 8-15 (a month has 29 or 30 days).
 Date chinese_mid_autumn_festival_holiday(int32_t year) { return unless_sunday(lunar(year, 8, 16), -1); }
 
-Date national_day(int32_t year) { return Date{year, 10, 1}; }
-Date national_day_holiday(int32_t year) { return unless_sunday(Date{year, 10, 1}, 1); }
+Date national_day(int32_t year) { return assemble_date(year, 10, 1); }
+Date national_day_holiday(int32_t year) { return unless_sunday(assemble_date(year, 10, 1), 1); }
 
 Date chung_yeung_festival(int32_t year) { return lunar(year, 9, 9); }
 Date chung_yeung_festival_holiday(int32_t year) { return unless_sunday(lunar(year, 9, 9), 1); }
 
-Date christmas_day(int32_t year) { return Date{year, 12, 25}; }
+Date christmas_day(int32_t year) { return assemble_date(year, 12, 25); }
 // December 27, as December 26 is a holiday of its own.
-Date christmas_day_holiday(int32_t year) { return unless_sunday(Date{year, 12, 25}, 2); }
-Date christmas_day_2_holiday(int32_t year) { return unless_sunday(Date{year, 12, 26}, 1, Move::day_field); }
+Date christmas_day_holiday(int32_t year) { return unless_sunday(assemble_date(year, 12, 25), 2); }
+Date christmas_day_2_holiday(int32_t year) { return unless_sunday(assemble_date(year, 12, 26), 1, Move::day_field); }
 
-Date remembrance_day(int32_t year) { return dow_closest_to_date(kSunday, Date{year, 11, 11}); }
+Date remembrance_day(int32_t year) { return dow_closest_to_date(kSunday, assemble_date(year, 11, 11)); }
 
 Date sino_japanese_war_victory_day(int32_t year) { return nth_dow_of_month(3, kMonday, 8, year); }
 

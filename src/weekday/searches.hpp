@@ -15,15 +15,9 @@ inline constexpr int32_t kSaturday = 6;
 
 constexpr bool dow_in_range(uint32_t dow) noexcept { return dow <= 6; }
 
-// The date of a whole JD as JD0_to_date gives it: the null date when the JD
-// lies outside int32.
-constexpr Date date_from_whole_jd(int64_t jd) noexcept {
-    return jd >= INT32_MIN && jd <= INT32_MAX ? date_from_jd(jd) : kNullDate;
-}
-
 // The JD a search result reads back as (date_to_JD0 of it): its own JD, or,
-// when it lies outside int32 and so came back as the null date, that of the
-// null date.
+// when it lies outside int32 and so came back from date_from_jd as the null
+// date, that of the null date.
 inline constexpr int64_t kNullDateJD = jd_from_fields(0, 0, 0);
 constexpr int64_t read_back_jd(int64_t jd) noexcept {
     return jd >= INT32_MIN && jd <= INT32_MAX ? jd : kNullDateJD;
@@ -47,7 +41,7 @@ constexpr int64_t first_dow_on_or_before(int64_t jd, int32_t dow) noexcept {
 constexpr Date nth_dow_of_month(int32_t n, uint32_t dow, int32_t month, int32_t year) noexcept {
     if (n < 1 || n > 5 || !dow_in_range(dow) || !month_in_range(month)) return kNullDate;
     const int64_t first = first_dow_on_or_after(jd_from_fields(year, month, 1), static_cast<int32_t>(dow));
-    const Date d = date_from_whole_jd(first + 7 * (n - 1));
+    const Date d = date_from_jd(first + 7 * (n - 1));
     return d.month == month && d.year == year ? d : kNullDate;
 }
 
@@ -61,10 +55,10 @@ constexpr Date dow_closest_to_date(uint32_t dow, const Date& date) noexcept {
     const int64_t jd = jd_from_fields(date.year, date.month, date.day);
     const int64_t before = first_dow_on_or_before(jd, static_cast<int32_t>(dow));
     const int64_t to_before = jd - read_back_jd(before);
-    if (to_before == 0) return date_from_whole_jd(before);
+    if (to_before == 0) return date_from_jd(before);
     const int64_t after = first_dow_on_or_after(jd, static_cast<int32_t>(dow));
     const int64_t to_after = read_back_jd(after) - jd;
-    return date_from_whole_jd(to_after > to_before ? before : after);
+    return date_from_jd(to_after > to_before ? before : after);
 }
 
 }  // namespace hkcal::detail
