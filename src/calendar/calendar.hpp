@@ -208,17 +208,19 @@ static_assert(kGregorianShift < kJulianShift);
 // The date of a whole JD in [kMinFastJD, kMaxFastJD] by the Gregorian
 // calendar when gregorian_mask is all ones, the Julian when it is zero. Both
 // are the same Euclidean affine steps and differ only in the length of a
-// century, so the calendar is chosen by masks, without a branch: a century
-// (q1) and the day in it (r1), the year of the century (q2) and the day of
-// the year from March 1 (r2), the month (q3) and the day of the month (r3).
+// century, so the first step runs for both side by side and the mask picks
+// one, without a branch: a century (q1) and the day in it (r1), the year of
+// the century (q2) and the day of the year from March 1 (r2), the month (q3)
+// and the day of the month (r3).
 constexpr Date date_from_jd_fast(int64_t jd, uint32_t gregorian_mask) noexcept {
-    constexpr auto kShiftDiff = static_cast<uint32_t>(kJulianShift - kGregorianShift);  // 3 * kJDEras + 2
-    const uint32_t z = static_cast<uint32_t>(jd + kJulianShift) - (gregorian_mask & kShiftDiff);
-    const uint32_t n1 = 4 * z + 3;
-    const uint32_t q1_gregorian = n1 / 146097;
-    const uint32_t q1_julian = n1 / 146100;
-    const uint32_t q1 = q1_julian + ((q1_gregorian - q1_julian) & gregorian_mask);
-    const uint32_t r1 = (n1 - q1 * (146100 - (gregorian_mask & 3))) / 4;  // [0, 36524]
+    const uint32_t n1_gregorian = 4 * static_cast<uint32_t>(jd + kGregorianShift) + 3;
+    const uint32_t n1_julian = 4 * static_cast<uint32_t>(jd + kJulianShift) + 3;
+    const uint32_t q1_gregorian = n1_gregorian / 146097;
+    const uint32_t q1_julian = n1_julian / 146100;
+    const uint32_t r1_gregorian = n1_gregorian % 146097 / 4;
+    const uint32_t r1_julian = n1_julian % 146100 / 4;
+    const uint32_t q1 = q1_julian ^ ((q1_gregorian ^ q1_julian) & gregorian_mask);
+    const uint32_t r1 = r1_julian ^ ((r1_gregorian ^ r1_julian) & gregorian_mask);  // [0, 36524]
     // n2 / 1461 and n2 % 1461 by one multiplication, exact for n2 < 28825529.
     const uint32_t n2 = 4 * r1 + 3;
     const uint64_t u2 = uint64_t{2939745} * n2;
@@ -268,13 +270,22 @@ constexpr Date date_from_jd(double jd) noexcept {
 
 // ---- weekdays -----------------------------------------------------------------
 
+// The JDs whose weekday weekday_from_jd reads off one multiplication:
+// x = jd + kWeekdayBias counts days from a Sunday (kWeekdayBias is 1 more
+// than a multiple of 7), and for x up to 1431655769 bits 32-34 of
+// x * 4908534053 (2^35 / 7 rounded up) are the top bits of the fraction
+// x / 7, which give x % 7 exactly.
+inline constexpr int64_t kWeekdayBias = 715827883;
+inline constexpr int64_t kMinQuickWeekdayJD = -kWeekdayBias;
+inline constexpr int64_t kMaxQuickWeekdayJD = 1431655769 - kWeekdayBias;  // 715827886
+
 // The weekday of a whole JD, 0 Sunday to 6 Saturday, for every JD
 // (JD 0, -4712-01-01 Julian, was a Monday).
 constexpr int32_t weekday_from_jd(int64_t jd) noexcept {
-    // INT32_MAX is 1 more than a multiple of 7: JD -INT32_MAX (a Sunday)
-    // gives 0, and every JD up to 2^32 - 1 - INT32_MAX stays in uint32.
-    if (jd >= -int64_t{INT32_MAX} && jd <= int64_t{INT32_MAX} + 1) [[likely]]
-        return static_cast<int32_t>(static_cast<uint32_t>(jd + INT32_MAX) % 7);
+    if (jd >= kMinQuickWeekdayJD && jd <= kMaxQuickWeekdayJD) [[likely]] {
+        const auto x = static_cast<uint64_t>(jd + kWeekdayBias);  // [0, 1431655769]
+        return static_cast<int32_t>(((x * 4908534053) >> 32) & 7);
+    }
     return static_cast<int32_t>((floor_mod(jd, 7) + 1) % 7);  // no overflow at INT64_MAX
 }
 
