@@ -107,16 +107,19 @@ TEST(FastJulianDay, FieldsAgainstTheGeneralForm) {
 }
 
 // The weekday of a whole JD: a Monday at JD 0, one day on per JD, for every
-// JD at the ends of the 32-bit path and beyond it to the ends of int64.
-TEST(FastWeekday, EveryJDNearTheEnds) {
+// JD near the ends of the quick path (one multiplication) and near 0, a
+// stride over all of it, and the ends of int32 and int64.
+TEST(FastWeekday, QuickPathAndBeyond) {
     const auto expect = [](int64_t jd) {
         const int64_t r = jd % 7;
         const int64_t want = ((r < 0 ? r + 7 : r) + 1) % 7;
         ASSERT_EQ(weekday_from_jd(jd), want) << jd;
     };
-    for (const int64_t centre : {-int64_t{INT32_MAX}, int64_t{0}, int64_t{INT32_MAX} + 1})
-        for (int64_t jd = centre - 100000; jd <= centre + 100000; ++jd) expect(jd);
-    for (const int64_t jd : {INT64_MIN, INT64_MIN + 1, INT64_MAX - 1, INT64_MAX}) expect(jd);
+    for (const int64_t centre : {kMinQuickWeekdayJD, int64_t{0}, kMaxQuickWeekdayJD})
+        for (int64_t jd = centre - 1000000; jd <= centre + 1000000; ++jd) expect(jd);
+    for (int64_t jd = kMinQuickWeekdayJD; jd <= kMaxQuickWeekdayJD; jd += 997) expect(jd);
+    for (const int64_t jd : {int64_t{INT32_MIN}, int64_t{INT32_MAX}, INT64_MIN, INT64_MIN + 1, INT64_MAX - 1, INT64_MAX})
+        expect(jd);
 }
 
 // The weekday index of a JD0 against the literal model where its path
