@@ -8,7 +8,8 @@ namespace {
 
 // N as a day of March: 1-31 is March N, 32 and up April N - 31.
 constexpr Date march_day(int32_t year, int64_t n) noexcept {
-    return n > 31 ? assemble_date(year, 4, static_cast<int32_t>(n - 31)) : assemble_date(year, 3, static_cast<int32_t>(n));
+    const auto day = static_cast<int32_t>(n);
+    return n > 31 ? assemble_date(year, 4, day - 31) : assemble_date(year, 3, day);
 }
 
 // Easter Sunday of a year from 1583, a Gregorian date from March 22 to

@@ -52,7 +52,9 @@ Date tuen_ng_festival(int32_t year) { return lunar(year, 5, 5); }
 Date tuen_ng_festival_holiday(int32_t year) { return unless_sunday(lunar(year, 5, 5), 1); }
 
 Date HKSAR_establishment_day(int32_t year) { return assemble_date(year, 7, 1); }
-Date HKSAR_establishment_day_holiday(int32_t year) { return unless_sunday(assemble_date(year, 7, 1), 1, Move::day_field); }
+Date HKSAR_establishment_day_holiday(int32_t year) {
+    return unless_sunday(assemble_date(year, 7, 1), 1, Move::day_field);
+}
 
 Date chinese_mid_autumn_festival(int32_t year) { return lunar(year, 8, 15); }
 // The day after the festival, or the festival itself when that day is a

@@ -6,6 +6,7 @@
 // as a negative month: -4 is the leap month after the fourth.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -208,18 +209,16 @@ constexpr std::size_t lunar_month_index(const GregorianYearIndex& year, int32_t 
     return guess + (count > kLunarMonths[guess + 1].eve ? 1 : 0);
 }
 
-// Proof over every day of the range that the guess and its step stay in the
-// table and find the month holding the day.
+// For every Gregorian year: x is at least 1 on its first day of the range,
+// below 871 on 31 December, and the guess for 31 December and its step stay
+// in the table (the guess grows with x).
 static_assert([] {
-    for (std::size_t i = 0; i < kGregorianYears.size(); ++i) {
-        const GregorianYearIndex& year = kGregorianYears[i];
-        for (int32_t count = year.month_count[0] + 1; count <= year.month_count[12]; ++count) {
-            if (count <= kLunarMonths[0].eve) continue;
-            const auto x = static_cast<uint32_t>(count - kLunarMonths[static_cast<std::size_t>(year.first_month)].eve);
-            if (x < 1 || static_cast<std::size_t>(year.first_month) + (x - 1) / 30 + 1 >= kLunarMonthCount) return false;
-            const std::size_t k = lunar_month_index(year, count);
-            if (!(kLunarMonths[k].eve < count && count <= kLunarMonths[k + 1].eve)) return false;
-        }
+    for (const GregorianYearIndex& year : kGregorianYears) {
+        const int32_t first_eve = kLunarMonths[static_cast<std::size_t>(year.first_month)].eve;
+        const int32_t first_day = std::max(year.month_count[0], kLunarMonths[0].eve) + 1;
+        const int32_t last_x = year.month_count[12] - first_eve;
+        if (first_day - first_eve < 1 || last_x >= 871) return false;
+        if (static_cast<std::size_t>(year.first_month + (last_x - 1) / 30 + 1) >= kLunarMonthCount) return false;
     }
     return true;
 }());
