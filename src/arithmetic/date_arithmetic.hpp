@@ -3,6 +3,7 @@
 // on the Julian Day Number line, so they cross the 1582 cut-over.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -37,28 +38,49 @@ constexpr Date add_years(const Date& d, int32_t n) noexcept {
     return clamp_day(Date{wrap_add(d.year, n), d.month, d.day});
 }
 
+// How many weekdays a 7-bit set holds (bit 0 Sunday to bit 6 Saturday).
+inline constexpr auto kCountedPerWeek = [] {
+    std::array<uint8_t, 128> t{};
+    for (unsigned set = 0; set < 128; ++set) t[set] = static_cast<uint8_t>(std::popcount(set));
+    return t;
+}();
+
+// kCountedDayOffsets[direction][set][r]: from a day of weekday w, how many
+// days on (direction 0) or back (direction 1) the r-th day of a weekday in
+// the 7-bit `set` lies, the start not counted, in bits 4w to 4w + 3: 0 for
+// r = 0, at most 7 for r up to 6 (r is less than the size of the set).
+// Packed by weekday so that the weekday, known last, only selects bits.
+inline constexpr auto kCountedDayOffsets = [] {
+    std::array<std::array<std::array<uint32_t, 8>, 128>, 2> t{};
+    for (unsigned set = 0; set < 128; ++set)
+        for (unsigned w = 0; w < 7; ++w)
+            for (unsigned step = 1, on = 0, back = 0; step <= 7; ++step) {
+                if (on < 7 && ((set >> ((w + step) % 7)) & 1u)) t[0][set][++on] |= step << (4 * w);
+                if (back < 7 && ((set >> ((w + 7 - step) % 7)) & 1u)) t[1][set][++back] |= step << (4 * w);
+            }
+    return t;
+}();
+
 // The date n counted days later (earlier for n < 0), counting only the
 // weekdays whose bit is set in bits 0 (Sunday) to 6 (Saturday) of flags.
 // With k counted weekdays, |n| / k whole weeks are jumped first (keeping the
 // start's weekday, counted or not), then the remaining |n| % k < k counted
-// days are stepped one day at a time, the start not counted; any 7
-// consecutive days hold k counted ones, so that takes at most 7 steps.
+// days are found in the 7 days that follow (or precede), the start not
+// counted, by one table look-up, so the cost does not depend on n.
 // The JD is exact in 64 bits and the weekday is the true one for every JD;
 // a result outside the int32 JD range is the null date. n == 0 or k == 0:
 // the date unchanged.
 constexpr Date add_counted_days(const Date& d, int32_t n, uint8_t flags) noexcept {
+    const int32_t year = d.year, month = d.month, day = d.day;
     const unsigned counted = flags & 0x7Fu;
-    if (n == 0 || counted == 0) return d;
-    const int64_t step = n > 0 ? 1 : -1;
-    const int64_t a = n > 0 ? int64_t{n} : -int64_t{n};  // [1, 2^31]
-    const int64_t k = std::popcount(counted);           // [1, 7]
-    // |jd| < 8.6e11 + 7 * 2^31
-    int64_t jd = jd_from_fields(d.year, d.month, d.day) + step * 7 * (a / k);
-    for (int64_t left = a % k; left > 0;) {  // [0, 6] counted days to go
-        jd += step;
-        if ((counted >> weekday_from_jd(jd)) & 1u) --left;
-    }
-    return date_from_jd(jd);
+    if (n == 0 || counted == 0) return assemble_date(year, month, day);
+    const uint32_t a = unsigned_abs(n);           // [1, 2^31]
+    const uint32_t k = kCountedPerWeek[counted];  // [1, 7]
+    const int64_t start = jd_from_fields(year, month, day);
+    const uint32_t offsets = kCountedDayOffsets[n < 0][counted][a % k];
+    const int32_t weekday = weekday_from_jd(start);  // also that of start +- whole weeks
+    const int64_t offset = 7 * int64_t{a / k} + ((offsets >> (4 * weekday)) & 15);  // [1, 7 * 2^31]
+    return date_from_jd(n > 0 ? start + offset : start - offset);  // |jd| < 8.6e11 + 7 * 2^31
 }
 
 }  // namespace hkcal::detail
