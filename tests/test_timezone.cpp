@@ -164,9 +164,23 @@ int64_t expected_bias() {
     TIME_ZONE_INFORMATION zone;
     ZeroMemory(&zone, sizeof zone);
     const DWORD answer = GetTimeZoneInformation(&zone);
-    if (answer == TIME_ZONE_ID_STANDARD) return int64_t{zone.Bias} + zone.StandardBias;
-    if (answer == TIME_ZONE_ID_DAYLIGHT) return int64_t{zone.Bias} + zone.DaylightBias;
-    return zone.Bias;
+    int64_t bias = zone.Bias;
+    if (answer == TIME_ZONE_ID_STANDARD) bias += zone.StandardBias;
+    if (answer == TIME_ZONE_ID_DAYLIGHT) bias += zone.DaylightBias;
+    if (const char* known = std::getenv("HKCAL_TEST_BIAS")) {
+        int standard = 0;
+        int daylight = 0;
+        EXPECT_EQ(std::sscanf(known, "%d/%d", &standard, &daylight), 2) << known;
+        EXPECT_EQ(bias, answer == TIME_ZONE_ID_DAYLIGHT ? daylight : standard) << "TZ=" << std::getenv("TZ");
+    }
+    return bias;
+}
+
+// Wine (8.0) reads every February as 29 days long when it checks a record,
+// so it shifts 2001-02-29 where Windows refuses it.
+bool running_under_wine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 #else
 // The C library's view of the local zone now, UTC minus local time counted
@@ -391,6 +405,9 @@ TEST(ConvertTimeZone, InvalidRecordsAreRejectedUntouched) {
     invalid.push_back(make_time(65535, 1, 1, 0, 0));
 #endif
     for (const SYSTEMTIME& record : invalid) {
+#ifdef _WIN32
+        if (running_under_wine() && record.wMonth == 2 && record.wDay == 29) continue;
+#endif
         SYSTEMTIME t = record;
         EXPECT_EQ(ConvertTimeZone(&t, 100, 0, 0, 0), 0) << show(record);
         EXPECT_EQ(show(t), show(record));
