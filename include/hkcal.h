@@ -233,8 +233,8 @@ HKCAL_API Date Nth_full_weekend(int32_t n, int32_t month, int32_t year);
  * 1936-2031. Month and day are not checked: a leap month the year lacks, and
  * month 0 or below, count as month 1; a month past the year's last counts on
  * through the 13 stored month lengths and no further; the day counts on from
- * the month's start in 32 bits (wrapping), and a day number the Gregorian
- * year lacks gives {year, 0, 0}. */
+ * the month's start in 32 bits (wrapping) into the next Gregorian year, and
+ * past both years gives {year, 0, 0} (before) or {year + 1, 0, 0} (after). */
 HKCAL_API Date chinese_to_date(const Date* lunar);
 /* The lunar date of a Gregorian date; null date for anything but a valid date
  * from 1936-01-24 (lunar 1936-1-1) to 2031-12-31. */

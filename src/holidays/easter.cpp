@@ -1,6 +1,6 @@
 // Easter Sunday by the Julian computus up to 1582 and the Gregorian computus
 // from 1583, and the days tied to it.
-#include "weekday/searches.hpp"
+#include "calendar/calendar.hpp"
 
 using namespace hkcal::detail;
 
