@@ -3,6 +3,7 @@
 // else calls. Dates up to 1582-10-04 are Julian, from 1582-10-15 Gregorian.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -205,13 +206,38 @@ inline constexpr int64_t kMinFastJD = -kGregorianShift;                       //
 inline constexpr int64_t kMaxFastJD = (int64_t{1} << 30) - 1 - kJulianShift;  // 538691541
 static_assert(kGregorianShift < kJulianShift);
 
+// The month and day of each day of a year counted from March 1 (day 0 is
+// March 1, day 305 December 31, day 365 February 29), and whether it lies in
+// January or February, which carry the next year's number.
+struct MarchDay {
+    uint8_t month, day, next_year;
+};
+inline constexpr auto kMarchDays = [] {
+    constexpr int32_t kLengths[12] = {31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 31, 29};  // March to February
+    std::array<MarchDay, 366> t{};
+    int32_t m = 0;  // [0, 11], 0 is March
+    int32_t d = 1;
+    for (MarchDay& entry : t) {
+        entry = MarchDay{static_cast<uint8_t>(m < 10 ? m + 3 : m - 9), static_cast<uint8_t>(d),
+                         static_cast<uint8_t>(m >= 10 ? 1 : 0)};
+        if (++d > kLengths[m]) {
+            d = 1;
+            ++m;
+        }
+    }
+    return t;
+}();
+static_assert(kMarchDays[305].month == 12 && kMarchDays[305].day == 31 && kMarchDays[305].next_year == 0);
+static_assert(kMarchDays[306].month == 1 && kMarchDays[306].day == 1 && kMarchDays[306].next_year == 1);
+static_assert(kMarchDays[365].month == 2 && kMarchDays[365].day == 29);
+
 // The date of a whole JD in [kMinFastJD, kMaxFastJD] by the Gregorian
 // calendar when gregorian_mask is all ones, the Julian when it is zero. Both
 // are the same Euclidean affine steps and differ only in the length of a
 // century, so the first step runs for both side by side and the mask picks
-// one, without a branch: a century (q1) and the day in it (r1), the year of
-// the century (q2) and the day of the year from March 1 (r2), the month (q3)
-// and the day of the month (r3).
+// one, without a branch: a century (q1) and the day in it (r1), then the
+// year of the century (q2) and the day of the year from March 1 (r2), whose
+// month and day a table gives.
 constexpr Date date_from_jd_fast(int64_t jd, uint32_t gregorian_mask) noexcept {
     const uint32_t n1_gregorian = 4 * static_cast<uint32_t>(jd + kGregorianShift) + 3;
     const uint32_t n1_julian = 4 * static_cast<uint32_t>(jd + kJulianShift) + 3;
@@ -226,12 +252,9 @@ constexpr Date date_from_jd_fast(int64_t jd, uint32_t gregorian_mask) noexcept {
     const uint64_t u2 = uint64_t{2939745} * n2;
     const auto q2 = static_cast<uint32_t>(u2 >> 32);                    // [0, 99]
     const uint32_t r2 = static_cast<uint32_t>(u2) / 2939745 / 4;         // [0, 365], 0 is March 1
-    const uint32_t n3 = 2141 * r2 + 197913;
-    const uint32_t q3 = n3 >> 16;                                        // [3, 14], 3 is March
-    const uint32_t r3 = (n3 & 0xFFFF) / 2141;                            // [0, 30]
-    const uint32_t jan_feb = r2 >= 306 ? 1 : 0;                          // 306 days from March 1 is January 1
-    const auto year = static_cast<int32_t>(static_cast<int64_t>(100 * q1 + q2 + jan_feb) - 400 * kJDEras);
-    return assemble_date(year, static_cast<int32_t>(q3 - 12 * jan_feb), static_cast<int32_t>(r3 + 1));
+    const MarchDay md = kMarchDays[r2];
+    const auto year = static_cast<int32_t>(static_cast<int64_t>(100 * q1 + q2 + md.next_year) - 400 * kJDEras);
+    return assemble_date(year, md.month, md.day);
 }
 
 constexpr bool jd_fast(int64_t jd) noexcept { return jd >= kMinFastJD && jd <= kMaxFastJD; }
