@@ -1,7 +1,7 @@
-# The hkcal command-line tool: unit tests of its solar-term module and its
-# law list, and the built tool run by tests/cli/cli_test.py (golden outputs,
-# the error cases, and its JSON, CSV and iCalendar output read by real
-# parsers: Debian's python3 with python3-icalendar).
+# The hkcal command-line tool: unit tests of its modules, and the built tool
+# run by tests/cli/cli_test.py (golden outputs and error messages, the
+# holiday rules, its JSON, CSV and iCalendar output read by real parsers:
+# Debian's python3 with python3-icalendar, and closed or full outputs).
 if(TARGET hkcal_tool)
   add_executable(test_cli_modules
     ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_solar_term.cpp
@@ -18,7 +18,7 @@ if(TARGET hkcal_tool)
   if(NOT HKCAL_CLI_PYTHON)
     find_program(HKCAL_CLI_PYTHON python3 REQUIRED)
   endif()
-  foreach(group golden rules errors parsers output)
+  foreach(group golden rules parsers pipes)
     add_test(NAME cli.${group}
              COMMAND ${HKCAL_CLI_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/cli/cli_test.py ${group} $<TARGET_FILE:hkcal_tool>)
   endforeach()

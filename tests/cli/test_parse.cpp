@@ -3,7 +3,9 @@
 // (and, under the sanitizers, does nothing undefined on the way).
 #include <gtest/gtest.h>
 
-#include <string>
+#include <array>
+#include <initializer_list>
+#include <utility>
 
 #include "hkcal.h"
 #include "parse.hpp"
@@ -12,105 +14,64 @@ namespace {
 
 using namespace hkcal::tool;
 
+// Each text of `good` parses to its value; each of `bad` throws UsageError.
+template <class Value, class Parse>
+void check_parser(Parse parse, std::initializer_list<std::pair<const char*, Value>> good,
+                  std::initializer_list<const char*> bad) {
+    for (const auto& [text, value] : good) EXPECT_EQ(parse(text), value) << text;
+    for (const char* text : bad) EXPECT_THROW(parse(text), UsageError) << text;
+}
+
+using Fields = std::array<int32_t, 3>;
+Fields fields(const Date& d) { return {d.year, d.month, d.day}; }
+
+// The ends of the tool's years, year 0, both sides of the Gregorian reform,
+// the leap days of both calendars; numbers too long for int32.
 TEST(Parse, Dates) {
-    struct Case {
-        const char* text;
-        int32_t y, m, d;
-    };
-    for (const Case& c : {Case{"2024-02-29", 2024, 2, 29}, Case{"-0044-03-15", -44, 3, 15}, Case{"0000-01-01", 0, 1, 1},
-                          Case{"1582-10-04", 1582, 10, 4}, Case{"1582-10-15", 1582, 10, 15},
-                          Case{"-4712-01-01", -4712, 1, 1}, Case{"9999-12-31", 9999, 12, 31}, Case{"1-01-01", 1, 1, 1}}) {
-        Date got = parse_date(c.text);
-        EXPECT_EQ(got.year, c.y) << c.text;
-        EXPECT_EQ(got.month, c.m) << c.text;
-        EXPECT_EQ(got.day, c.d) << c.text;
-    }
-    for (const char* bad : {"", "-", "--", "2024", "2024-02", "2024-02-30", "2023-02-29", "1582-10-05", "1582-10-14",
-                            "2024-00-10", "2024-1-01", "+2024-01-01", "2024-01-01x", "2024-01-01-", "99999-01-01",
-                            "-99999-01-01", "2024--01-01", "-5000-01-01", "-4713-12-31", "1700-02-29", "2024-04-31"}) {
-        EXPECT_THROW(parse_date(bad), UsageError) << bad;
-    }
-    EXPECT_NO_THROW(parse_date("1600-02-29"));  // Gregorian leap
-    EXPECT_NO_THROW(parse_date("1500-02-29"));  // Julian leap
+    check_parser<Fields>([](const char* t) { return fields(parse_date(t)); },
+                         {{"-4712-01-01", {-4712, 1, 1}}, {"9999-12-31", {9999, 12, 31}}, {"0000-01-01", {0, 1, 1}},
+                          {"1-01-01", {1, 1, 1}}, {"1582-10-04", {1582, 10, 4}}, {"1582-10-15", {1582, 10, 15}},
+                          {"1600-02-29", {1600, 2, 29}}, {"1500-02-29", {1500, 2, 29}}},
+                         {"", "-", "--", "2024", "2024-02", "2024-02-30", "2023-02-29", "1582-10-05", "1582-10-14",
+                          "2024-00-10", "2024-1-01", "+2024-01-01", "2024-01-01x", "2024-01-01-", "99999-01-01",
+                          "-99999-01-01", "2024--01-01", "-5000-01-01", "-4713-12-31", "1700-02-29", "2024-04-31",
+                          "99999999999999999999-01-01"});
 }
 
-TEST(Parse, YearsAndMonths) {
-    EXPECT_EQ(parse_year("2026"), 2026);
-    EXPECT_EQ(parse_year("-4712"), -4712);
-    EXPECT_EQ(parse_year("0"), 0);
-    for (const char* bad : {"", "-", "10000", "-4713", "20x6", " 2026", "2026 ", "+2026"}) {
-        EXPECT_THROW(parse_year(bad), UsageError) << bad;
-    }
-    YearMonth ym = parse_year_month("-0001-12");
-    EXPECT_EQ(ym.year, -1);
-    EXPECT_EQ(ym.month, 12);
-    for (const char* bad : {"2024", "2024-13", "2024-00", "2024-1", "2024-01-01", "-"}) {
-        EXPECT_THROW(parse_year_month(bad), UsageError) << bad;
-    }
-}
-
+// A leap month as a negative month; the ends of the library's table.
 TEST(Parse, LunarDates) {
-    struct Case {
-        const char* text;
-        int32_t y, m, d;
-    };
-    for (const Case& c : {Case{"2023-L2-01", 2023, -2, 1}, Case{"2023-l02-29", 2023, -2, 29}, Case{"2023-2-1", 2023, 2, 1},
-                          Case{"1936-01-01", 1936, 1, 1}, Case{"2031-11-18", 2031, 11, 18}}) {
-        Date got = parse_lunar_date(c.text);
-        EXPECT_EQ(got.year, c.y) << c.text;
-        EXPECT_EQ(got.month, c.m) << c.text;
-        EXPECT_EQ(got.day, c.d) << c.text;
-    }
-    for (const char* bad : {"2031-11-19", "2023-L3-01", "2023-L2-30", "1935-12-01", "2032-01-01", "2024-00-01",
-                            "2024-01-00", "2024-1-31", "L2", "2023-LL2-01", "2023-L-01", "", "2023-012-01"}) {
-        EXPECT_THROW(parse_lunar_date(bad), UsageError) << bad;
-    }
+    check_parser<Fields>([](const char* t) { return fields(parse_lunar_date(t)); },
+                         {{"2023-L2-01", {2023, -2, 1}}, {"2023-l02-29", {2023, -2, 29}}, {"2023-2-1", {2023, 2, 1}},
+                          {"1936-01-01", {1936, 1, 1}}, {"2031-11-18", {2031, 11, 18}}},
+                         {"2031-11-19", "2023-L3-01", "2023-L2-30", "1935-12-01", "2032-01-01", "2024-00-01",
+                          "2024-01-00", "2024-1-31", "L2", "2023-LL2-01", "2023-L-01", "", "2023-012-01"});
 }
 
-TEST(Parse, Counts) {
-    EXPECT_EQ(parse_count("0", "n"), 0);
-    EXPECT_EQ(parse_count("+5", "n"), 5);
-    EXPECT_EQ(parse_count("-2147483648", "n"), INT32_MIN);
-    EXPECT_EQ(parse_count("2147483647", "n"), INT32_MAX);
-    for (const char* bad : {"2147483648", "-2147483649", "", "-", "+", "+-5", "5.0", "0x10", " 5", "5 "}) {
-        EXPECT_THROW(parse_count(bad, "n"), UsageError) << bad;
-    }
-}
-
-TEST(Parse, Offsets) {
-    EXPECT_EQ(parse_offset("+0800", "--to"), 800);
-    EXPECT_EQ(parse_offset("-0530", "--to"), -530);
-    EXPECT_EQ(parse_offset("+05:45", "--to"), 545);
-    EXPECT_EQ(parse_offset("+08", "--to"), 800);
-    EXPECT_EQ(parse_offset("-00", "--to"), 0);
-    for (const char* bad : {"0800", "+8", "+2400", "+0860", "+08:0", "", "+", "local", "+08:000", "++0800"}) {
-        EXPECT_THROW(parse_offset(bad, "--to"), UsageError) << bad;
-    }
-}
-
-TEST(Parse, Weekdays) {
-    EXPECT_EQ(parse_weekdays("Mon-Fri"), 0x3E);
-    EXPECT_EQ(parse_weekdays("mon-fri,SAT"), 0x7E);
-    EXPECT_EQ(parse_weekdays("Fri-Mon"), 0x63);  // Friday, Saturday, Sunday, Monday
-    EXPECT_EQ(parse_weekdays("Sun"), 0x01);
-    EXPECT_EQ(parse_weekdays("Sun-Sat"), 0x7F);
-    for (const char* bad : {"", "Mon,", "Mo", "Mon-", "Mon-Tue-Wed", "Monday", ",", "-"}) {
-        EXPECT_THROW(parse_weekdays(bad), UsageError) << bad;
-    }
-}
-
-TEST(Parse, ClockTimes) {
-    SYSTEMTIME t = parse_clock_time("2024-02-29T23:59");
-    EXPECT_EQ(t.wYear, 2024);
-    EXPECT_EQ(t.wMonth, 2);
-    EXPECT_EQ(t.wDay, 29);
-    EXPECT_EQ(t.wHour, 23);
-    EXPECT_EQ(t.wMinute, 59);
-    EXPECT_EQ(t.wDayOfWeek, 4);  // Thursday
-    for (const char* bad : {"2024-01-01", "2024-01-01 24:00", "2024-01-01 12:60", "1600-12-31 00:00",
-                            "2024-01-01 1:00", "2024-02-30 12:00", "", " 12:00"}) {
-        EXPECT_THROW(parse_clock_time(bad), UsageError) << bad;
-    }
+TEST(Parse, OtherArguments) {
+    check_parser<int32_t>(parse_year, {{"2026", 2026}, {"-4712", -4712}, {"0", 0}},
+                          {"", "-", "10000", "-4713", "20x6", " 2026", "2026 ", "+2026"});
+    check_parser<std::array<int32_t, 2>>(
+        [](const char* t) { return std::array{parse_year_month(t).year, parse_year_month(t).month}; },
+        {{"-0001-12", {-1, 12}}}, {"2024", "2024-13", "2024-00", "2024-1", "2024-01-01", "-"});
+    check_parser<int32_t>([](const char* t) { return parse_count(t, "n"); },
+                          {{"0", 0}, {"+5", 5}, {"-2147483648", INT32_MIN}, {"2147483647", INT32_MAX}},
+                          {"2147483648", "-2147483649", "", "-", "+", "+-5", "5.0", "0x10", " 5", "5 "});
+    check_parser<int32_t>([](const char* t) { return parse_offset(t, "--to"); },
+                          {{"+0800", 800}, {"-0530", -530}, {"+05:45", 545}, {"+08", 800}, {"-00", 0}},
+                          {"0800", "+8", "+2400", "+0860", "+08:0", "", "+", "local", "+08:000", "++0800"});
+    // Bit 0 Sunday .. bit 6 Saturday; a range may wrap around the week.
+    check_parser<int>([](const char* t) { return int{parse_weekdays(t)}; },
+                      {{"Mon-Fri", 0x3E}, {"mon-fri,SAT", 0x7E}, {"Fri-Mon", 0x63}, {"Sun", 0x01}, {"Sun-Sat", 0x7F}},
+                      {"", "Mon,", "Mo", "Mon-", "Mon-Tue-Wed", "Monday", ",", "-"});
+    using Clock = std::array<int, 6>;  // year, month, day, hour, minute, weekday (4: Thursday)
+    check_parser<Clock>(
+        [](const char* t) {
+            const SYSTEMTIME s = parse_clock_time(t);
+            return Clock{s.wYear, s.wMonth, s.wDay, s.wHour, s.wMinute, s.wDayOfWeek};
+        },
+        {{"2024-02-29T23:59", {2024, 2, 29, 23, 59, 4}}},
+        {"2024-01-01", "2024-01-01 24:00", "2024-01-01 12:60", "1600-12-31 00:00", "2024-01-01 1:00",
+         "2024-02-30 12:00", "", " 12:00"});
 }
 
 }  // namespace
