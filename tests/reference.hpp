@@ -21,18 +21,12 @@ namespace ref {
 // ---- 32-bit wraparound, written out -----------------------------------------
 
 inline int32_t wrap32(uint32_t u) { return static_cast<int32_t>(u); }
-inline int32_t add32(int32_t a, int32_t b) {
-    return wrap32(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
-}
-inline int32_t mul32(int32_t a, int32_t b) {
-    return wrap32(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
-}
+inline int32_t add32(int32_t a, int32_t b) { return wrap32(static_cast<uint32_t>(a) + static_cast<uint32_t>(b)); }
+inline int32_t mul32(int32_t a, int32_t b) { return wrap32(static_cast<uint32_t>(a) * static_cast<uint32_t>(b)); }
 inline int32_t neg32(int32_t a) { return wrap32(0u - static_cast<uint32_t>(a)); }
 
 inline Date null_date() { return Date{0, 0, 0}; }
-inline bool same(const Date& a, const Date& b) {
-    return a.year == b.year && a.month == b.month && a.day == b.day;
-}
+inline bool same(const Date& a, const Date& b) { return a.year == b.year && a.month == b.month && a.day == b.day; }
 
 // ---- rules and validity -----------------------------------------------------
 
@@ -40,60 +34,39 @@ inline bool same(const Date& a, const Date& b) {
 inline constexpr int32_t kTable[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 inline bool julian_rule(int32_t year) { return year % 4 == 0; }
-inline bool gregorian_rule(int32_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+inline bool gregorian_rule(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+inline int32_t leap_year(int32_t year) { return (year >= 1583 ? gregorian_rule(year) : julian_rule(year)) ? 1 : 0; }
 
-inline int32_t leap_year(int32_t year) {
-    if (year >= 1583) return gregorian_rule(year) ? 1 : 0;
-    return julian_rule(year) ? 1 : 0;
-}
+// Month 1-12: the table's length, February 29 when leap.
+inline int32_t table_length(int32_t month, bool leap) { return kTable[month - 1] + (month == 2 && leap ? 1 : 0); }
 
-inline int32_t days_in_month(int32_t month) {
-    if (month < 1 || month > 12) return 0;
-    return kTable[month - 1];
-}
+inline int32_t days_in_month(int32_t month) { return month < 1 || month > 12 ? 0 : kTable[month - 1]; }
 
 inline int32_t days_in_month_for_year(int32_t year, int32_t month) {
     if (month < 1 || month > 12) return 0;
     if (year == 1582 && month == 10) return 21;
-    int32_t n = days_in_month(month);
-    if (month == 2 && leap_year(year) == 1) n = n + 1;
-    return n;
+    return table_length(month, leap_year(year) == 1);
 }
 
 inline int32_t days_in_year(int32_t year) { return leap_year(year) == 1 ? 366 : 365; }
 
+// Any fields: month 1-12 and day 1 to the month's length under the rule.
+inline bool fields_valid(const Date& d, bool leap) {
+    if (d.month < 1 || d.month > 12 || d.day < 1) return false;
+    return d.day <= table_length(d.month, leap);
+}
+
 inline bool julian_valid(const Date& d) {
-    if (d.year > 1582) return false;
-    if (d.year == 1582) {
-        if (d.month > 10) return false;
-        if (d.month == 10 && d.day >= 5) return false;
-    }
-    if (d.month < 1 || d.month > 12) return false;
-    if (d.day < 1 || d.day > 31) return false;
-    int32_t length = kTable[d.month - 1];
-    if (d.month == 2 && julian_rule(d.year)) length = 29;
-    return d.day <= length;
+    if (d.year > 1582 || (d.year == 1582 && (d.month > 10 || (d.month == 10 && d.day >= 5)))) return false;
+    return fields_valid(d, julian_rule(d.year));
 }
 
 inline bool gregorian_valid(const Date& d) {
-    if (d.year < 1582) return false;
-    if (d.year == 1582) {
-        if (d.month < 10) return false;
-        if (d.month == 10 && d.day < 15) return false;
-    }
-    if (d.month < 1 || d.month > 12) return false;
-    if (d.day < 1 || d.day > 31) return false;
-    int32_t length = kTable[d.month - 1];
-    if (d.month == 2 && gregorian_rule(d.year)) length = 29;
-    return d.day <= length;
+    if (d.year < 1582 || (d.year == 1582 && (d.month < 10 || (d.month == 10 && d.day < 15)))) return false;
+    return fields_valid(d, gregorian_rule(d.year));
 }
 
-inline int32_t valid_date(const Date& d) {
-    if (julian_valid(d)) return 1;
-    return gregorian_valid(d) ? 1 : 0;
-}
+inline int32_t valid_date(const Date& d) { return julian_valid(d) || gregorian_valid(d) ? 1 : 0; }
 
 // ---- Julian Day Numbers, in doubles ------------------------------------------
 
@@ -110,12 +83,10 @@ inline double date_to_JD0(const Date& d) {
 
 // Any year.
 inline double year_to_jan_0_JD0(int32_t year) {
-    double base = std::floor((static_cast<double>(year) - 1) * 365.25) + 1721423;
-    if (year >= 1583) {
-        const int32_t c = (year - 1) / 100;
-        base = base + (c / 4 - c + 2);
-    }
-    return base;
+    const double base = std::floor((static_cast<double>(year) - 1) * 365.25) + 1721423;
+    if (year < 1583) return base;
+    const int32_t c = (year - 1) / 100;
+    return base + (c / 4 - c + 2);
 }
 
 // Defined for -2^31 <= floor(jd + 0.5) <= 2^31.
@@ -145,11 +116,8 @@ inline Date JD0_to_julian(double jd) {
         r = jd - year_to_jan_0_JD0(y);
     }
     int32_t month = 1;
-    while (month < 12) {
-        int32_t length = kTable[month - 1];
-        if (month == 2 && julian_rule(y)) length = 29;
-        if (!(r > length)) break;
-        r = r - length;
+    while (month < 12 && r > table_length(month, julian_rule(y))) {
+        r = r - table_length(month, julian_rule(y));
         month = month + 1;
     }
     return Date{y, month, static_cast<int32_t>(r)};
@@ -159,25 +127,18 @@ inline Date JD0_to_julian(double jd) {
 // infinities) the library's choice: the null date.
 inline Date JD0_to_date(double jd) {
     if (!(jd > -2147483649.0 && jd < 2147483648.0)) return null_date();
-    const double t = std::trunc(jd);
-    if (t >= 2299161) return JD0_to_gregorian(jd);
+    if (std::trunc(jd) >= 2299161) return JD0_to_gregorian(jd);
     return JD0_to_julian(jd);
 }
 
 // Proleptic Julian validity of any fields, for judging the walk's results.
-inline bool real_julian_date(const Date& d) {
-    if (d.month < 1 || d.month > 12 || d.day < 1) return false;
-    int32_t length = kTable[d.month - 1];
-    if (d.month == 2 && julian_rule(d.year)) length = 29;
-    return d.day <= length;
-}
+inline bool real_julian_date(const Date& d) { return fields_valid(d, julian_rule(d.year)); }
 
 // True where JD0_to_date above is the library's exact answer: the
 // Gregorian side, the null date beyond int32, and the Julian walk wherever
 // it gives a real date (a fraction can make it give day 0 of a month).
 inline bool JD0_to_date_defined(double jd) {
-    if (!(jd > -2147483649.0 && jd < 2147483648.0)) return true;
-    if (std::trunc(jd) >= 2299161) return true;
+    if (!(jd > -2147483649.0 && jd < 2147483648.0) || std::trunc(jd) >= 2299161) return true;
     return real_julian_date(JD0_to_julian(jd));
 }
 
@@ -192,14 +153,8 @@ inline constexpr int32_t kStart1582[13] = {1, 32, 60, 91, 121, 152, 182, 213, 24
 inline int32_t date_to_day_number(const Date& d) {
     if (d.month < 1 || d.month > 12) return 0;
     const int32_t n = add32(kBefore[d.month - 1], d.day);
-    if (d.year > 1582) {
-        if (d.month > 2 && gregorian_rule(d.year)) return add32(n, 1);
-        return n;
-    }
-    if (d.year < 1582 || d.month < 10) {
-        if (d.month > 2 && julian_rule(d.year)) return add32(n, 1);
-        return n;
-    }
+    const bool leap = d.year > 1582 ? gregorian_rule(d.year) : julian_rule(d.year);
+    if (d.year != 1582 || d.month < 10) return d.month > 2 && leap ? add32(n, 1) : n;
     if (d.month == 12) return add32(d.day, 324);
     if (d.month == 11) return add32(d.day, 294);
     if (d.day < 5) return n;
@@ -220,42 +175,30 @@ inline Date day_number_to_date(int32_t year, int32_t day_number) {
     } else if (day_number == 366) {
         return result;
     }
-    for (int32_t m = 1; m <= 12; ++m) {
-        if (table[m] > day_number) {
-            result.month = m;
-            result.day = day_number - table[m - 1] + 1;
-            break;
-        }
-    }
+    int32_t m = 1;
+    while (table[m] <= day_number) m = m + 1;  // table[12] is past the year's last day
+    result.month = m;
+    result.day = day_number - table[m - 1] + 1;
     if (year == 1582 && result.month == 10 && result.day >= 5) result.day = result.day + 10;
     return result;
 }
 
 // ---- comparison and the packed form --------------------------------------------
 
-inline int32_t date_equal(const Date& a, const Date& b) {
-    return a.year == b.year && a.month == b.month && a.day == b.day ? 1 : 0;
-}
+inline int32_t date_equal(const Date& a, const Date& b) { return same(a, b) ? 1 : 0; }
 inline int32_t date_not_equal(const Date& a, const Date& b) { return date_equal(a, b) == 1 ? 0 : 1; }
 inline int32_t date_greater(const Date& a, const Date& b) {
     if (a.year > b.year) return 1;
     if (a.year == b.year && a.month > b.month) return 1;
-    if (a.year == b.year && a.month == b.month && a.day > b.day) return 1;
-    return 0;
+    return a.year == b.year && a.month == b.month && a.day > b.day ? 1 : 0;
 }
 inline int32_t date_less(const Date& a, const Date& b) { return date_greater(b, a); }
-inline int32_t date_greater_or_equal(const Date& a, const Date& b) {
-    return date_greater(a, b) == 1 || date_equal(a, b) == 1 ? 1 : 0;
-}
-inline int32_t date_less_or_equal(const Date& a, const Date& b) {
-    return date_less(a, b) == 1 || date_equal(a, b) == 1 ? 1 : 0;
-}
+inline int32_t date_greater_or_equal(const Date& a, const Date& b) { return date_greater(a, b) | date_equal(a, b); }
+inline int32_t date_less_or_equal(const Date& a, const Date& b) { return date_less(a, b) | date_equal(a, b); }
 inline int32_t year_equal(const Date& a, const Date& b) { return a.year == b.year ? 1 : 0; }
 inline int32_t month_equal(const Date& a, const Date& b) { return a.month == b.month ? 1 : 0; }
 inline int32_t day_equal(const Date& a, const Date& b) { return a.day == b.day ? 1 : 0; }
-inline int32_t day_and_month_equal(const Date& a, const Date& b) {
-    return a.day == b.day && a.month == b.month ? 1 : 0;
-}
+inline int32_t day_and_month_equal(const Date& a, const Date& b) { return day_equal(a, b) & month_equal(a, b); }
 
 // Any fields: the whole sum wraps modulo 2^32.
 inline int32_t date_to_long(const Date& d) {
@@ -267,9 +210,8 @@ inline int32_t date_to_long(const Date& d) {
 // Any value; |INT32_MIN| is taken as 2^31 (the library's choice).
 inline Date long_to_date(int32_t packed) {
     const uint32_t a = packed < 0 ? 0u - static_cast<uint32_t>(packed) : static_cast<uint32_t>(packed);
-    auto year = static_cast<int32_t>(a / 10000);
-    if (packed < 0) year = -year;
-    return Date{year, static_cast<int32_t>(a % 10000 / 100), static_cast<int32_t>(a % 100)};
+    const auto year = static_cast<int32_t>(a / 10000);
+    return Date{packed < 0 ? -year : year, static_cast<int32_t>(a % 10000 / 100), static_cast<int32_t>(a % 100)};
 }
 
 // ---- weekday index ---------------------------------------------------------------
@@ -285,14 +227,8 @@ inline int32_t day_of_week_index_JD0(double jd) {
 // The congruence in 64 bits (the library's choice); a negative remainder is
 // moved into [0, 6].
 inline int32_t day_of_week_index(const Date& d) {
-    int64_t m = d.month;
-    int64_t y = d.year;
-    if (d.month > 2) {
-        m = m - 2;
-    } else {
-        m = m + 10;
-        y = y - 1;
-    }
+    const int64_t m = d.month > 2 ? int64_t{d.month} - 2 : int64_t{d.month} + 10;
+    const int64_t y = d.month > 2 ? int64_t{d.year} : int64_t{d.year} - 1;
     const int64_t c = y / 100;
     const int64_t r = y - 100 * c;
     const int64_t s = (13 * m - 1) / 5 + r / 4 - 102 * c + y + c / 4 + d.day + 77;
@@ -301,8 +237,7 @@ inline int32_t day_of_week_index(const Date& d) {
 }
 
 inline int32_t is_day_of_week(const Date& d, int32_t dow) {
-    int32_t want = dow;
-    if (dow < 0 || dow > 6) want = dow % 7;
+    const int32_t want = dow < 0 || dow > 6 ? dow % 7 : dow;
     return day_of_week_index_JD0(date_to_JD0(d)) == want ? 1 : 0;
 }
 
@@ -341,26 +276,18 @@ inline Date add_month(int32_t n, const Date& d) {
     return clamp_day(result);
 }
 
-inline Date add_year(int32_t n, const Date& d) {
-    Date result = d;
-    result.year = add32(result.year, n);
-    return clamp_day(result);
-}
+inline Date add_year(int32_t n, const Date& d) { return clamp_day(Date{add32(d.year, n), d.month, d.day}); }
 
 // Any arguments. The week jump is exact (the library's choice where 32 bits
 // would overflow) and the steps use the true weekday below JD -1.
 inline Date add_day_with_weekday_flag(int32_t n, uint8_t flags, const Date& d) {
-    if (n == 0) return d;
+    int32_t k = 0;
+    for (int32_t bit = 0; bit <= 6; ++bit) k = k + ((flags >> bit) & 1);
+    if (n == 0 || k == 0) return d;
     const int32_t s = n > 0 ? 1 : -1;
     const int64_t a = n > 0 ? int64_t{n} : -int64_t{n};
-    int32_t k = 0;
-    for (int32_t bit = 0; bit <= 6; ++bit) {
-        if ((flags >> bit) & 1) k = k + 1;
-    }
-    if (k == 0) return d;
-    const int64_t w = a / k;
     int64_t r = a % k;
-    double j = date_to_JD0(d) + static_cast<double>(s) * 7 * static_cast<double>(w);
+    double j = date_to_JD0(d) + static_cast<double>(s) * 7 * static_cast<double>(a / k);
     while (r > 0) {
         j = j + s;
         if ((flags >> true_weekday(j)) & 1) r = r - 1;
