@@ -38,12 +38,32 @@ constexpr Date add_years(const Date& d, int32_t n) noexcept {
     return clamp_day(Date{wrap_add(d.year, n), d.month, d.day});
 }
 
-// How many weekdays a 7-bit set holds (bit 0 Sunday to bit 6 Saturday).
-inline constexpr auto kCountedPerWeek = [] {
-    std::array<uint8_t, 128> t{};
-    for (unsigned set = 0; set < 128; ++set) t[set] = static_cast<uint8_t>(std::popcount(set));
+// For a 7-bit weekday set (bit 0 Sunday to bit 6 Saturday): how many
+// weekdays k it holds, and a / k for any a in [0, 2^31] as
+// (a * multiplier) >> shift, the multiplier being 2^shift / k rounded up.
+struct WeekdaySet {
+    uint32_t size;
+    uint32_t shift;
+    uint64_t multiplier;
+};
+inline constexpr auto kWeekdaySets = [] {
+    std::array<WeekdaySet, 128> t{};
+    for (unsigned set = 1; set < 128; ++set) {
+        const auto k = static_cast<uint32_t>(std::popcount(set));
+        const uint32_t shift = 32 + static_cast<uint32_t>(std::bit_width(k - 1));  // 2^(shift - 32) >= k
+        t[set] = WeekdaySet{k, shift, ((uint64_t{1} << shift) + k - 1) / k};
+    }
     return t;
 }();
+// Exact: with the multiplier k * 2^shift + e over k, a * e < 2^shift for
+// every a up to 2^31; and a * multiplier stays within 64 bits.
+static_assert([] {
+    for (const WeekdaySet& s : kWeekdaySets) {
+        const uint64_t excess = s.multiplier * s.size - (s.size == 0 ? 0 : uint64_t{1} << s.shift);
+        if ((uint64_t{1} << 31) * excess >= (uint64_t{1} << s.shift) || s.multiplier > UINT64_MAX >> 31) return false;
+    }
+    return true;
+}());
 
 // kCountedDayOffsets[direction][set][r]: from a day of weekday w, how many
 // days on (direction 0) or back (direction 1) the r-th day of a weekday in
@@ -74,12 +94,14 @@ constexpr Date add_counted_days(const Date& d, int32_t n, uint8_t flags) noexcep
     const int32_t year = d.year, month = d.month, day = d.day;
     const unsigned counted = flags & 0x7Fu;
     if (n == 0 || counted == 0) return assemble_date(year, month, day);
-    const uint32_t a = unsigned_abs(n);           // [1, 2^31]
-    const uint32_t k = kCountedPerWeek[counted];  // [1, 7]
+    const uint64_t a = unsigned_abs(n);  // [1, 2^31]
+    const WeekdaySet& set = kWeekdaySets[counted];
+    const uint64_t weeks = (a * set.multiplier) >> set.shift;  // a / k, [0, 2^31]
+    const uint64_t rest = a - weeks * set.size;                 // a % k, [0, 6]
     const int64_t start = jd_from_fields(year, month, day);
-    const uint32_t offsets = kCountedDayOffsets[n < 0][counted][a % k];
+    const uint32_t offsets = kCountedDayOffsets[n < 0][counted][rest];
     const int32_t weekday = weekday_from_jd(start);  // also that of start +- whole weeks
-    const int64_t offset = 7 * int64_t{a / k} + ((offsets >> (4 * weekday)) & 15);  // [1, 7 * 2^31]
+    const int64_t offset = static_cast<int64_t>(7 * weeks) + ((offsets >> (4 * weekday)) & 15);  // [1, 7 * 2^31]
     return date_from_jd(n > 0 ? start + offset : start - offset);  // |jd| < 8.6e11 + 7 * 2^31
 }
 
