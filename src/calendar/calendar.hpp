@@ -195,16 +195,33 @@ constexpr Date julian_from_jd(int64_t jd) noexcept {
 
 // ---- the straight path for JDs near the present --------------------------
 
-// Both calendars counted in centuries from 0000-03-01 (JD 1721120 Gregorian,
-// JD 1721118 Julian), shifted by kJDEras 400-year eras (146097 days each,
-// 146100 in the Julian calendar) so that every JD in [kMinFastJD, kMaxFastJD]
-// gives a day count z with 4 * z + 3 < 2^32.
+// Day counts from 0000-03-01 (JD 1721120 in the Gregorian calendar, JD
+// 1721118 in the Julian), shifted by kJDEras 400-year eras (146097 days
+// Gregorian, 146100 Julian) so that no JD in [kMinFastJD, kMaxFastJD]
+// gives a negative count or one of 2^30 or more in either calendar.
 inline constexpr int64_t kJDEras = 3674;
 inline constexpr int64_t kGregorianShift = 146097 * kJDEras - 1721120;
 inline constexpr int64_t kJulianShift = 146100 * kJDEras - 1721118;
-inline constexpr int64_t kMinFastJD = -kGregorianShift;                       // -535039258
-inline constexpr int64_t kMaxFastJD = (int64_t{1} << 30) - 1 - kJulianShift;  // 538691541
 static_assert(kGregorianShift < kJulianShift);
+
+// The days from the shifted 0000-03-01 to a whole JD's date counted in
+// Julian years, 365 * y + floor(y / 4) + the day of the year: the Julian
+// calendar's own count when gregorian_mask is zero; when it is all ones the
+// count of the JD's Gregorian date, which is the Gregorian count with the
+// leap days that c whole centuries drop added back (c - floor(c / 4)).
+constexpr uint32_t julian_year_days(int64_t jd, uint32_t gregorian_mask) noexcept {
+    constexpr auto kShiftDiff = static_cast<uint32_t>(kJulianShift - kGregorianShift);
+    const auto gregorian_days = static_cast<uint32_t>(jd + kGregorianShift);
+    const uint32_t centuries = (4 * gregorian_days + 3) / 146097;
+    const uint32_t dropped = centuries - centuries / 4;
+    return static_cast<uint32_t>(jd + kJulianShift) + (gregorian_mask & (dropped - kShiftDiff));
+}
+
+inline constexpr int64_t kMinFastJD = -kGregorianShift;  // -535039258
+inline constexpr int64_t kMaxFastJD = 538680517;         // the last JD whose Gregorian count is below 2^30
+static_assert(julian_year_days(kMinFastJD, ~0u) == 0);
+static_assert(julian_year_days(kMaxFastJD, ~0u) == (1u << 30) - 1);
+static_assert(julian_year_days(kMaxFastJD, 0u) < (1u << 30));
 
 // The month and day of each day of a year counted from March 1 (day 0 is
 // March 1, day 305 December 31, day 365 February 29), and whether it lies in
@@ -232,28 +249,14 @@ static_assert(kMarchDays[306].month == 1 && kMarchDays[306].day == 1 && kMarchDa
 static_assert(kMarchDays[365].month == 2 && kMarchDays[365].day == 29);
 
 // The date of a whole JD in [kMinFastJD, kMaxFastJD] by the Gregorian
-// calendar when gregorian_mask is all ones, the Julian when it is zero. Both
-// are the same Euclidean affine steps and differ only in the length of a
-// century, so the first step runs for both side by side and the mask picks
-// one, without a branch: a century (q1) and the day in it (r1), then the
-// year of the century (q2) and the day of the year from March 1 (r2), whose
-// month and day a table gives.
+// calendar when gregorian_mask is all ones, the Julian when it is zero,
+// without a branch: either becomes a count in Julian years, one Euclidean
+// affine step gives the year and the day of the year from March 1, and a
+// table the month and day.
 constexpr Date date_from_jd_fast(int64_t jd, uint32_t gregorian_mask) noexcept {
-    const uint32_t n1_gregorian = 4 * static_cast<uint32_t>(jd + kGregorianShift) + 3;
-    const uint32_t n1_julian = 4 * static_cast<uint32_t>(jd + kJulianShift) + 3;
-    const uint32_t q1_gregorian = n1_gregorian / 146097;
-    const uint32_t q1_julian = n1_julian / 146100;
-    const uint32_t r1_gregorian = n1_gregorian % 146097 / 4;
-    const uint32_t r1_julian = n1_julian % 146100 / 4;
-    const uint32_t q1 = q1_julian ^ ((q1_gregorian ^ q1_julian) & gregorian_mask);
-    const uint32_t r1 = r1_julian ^ ((r1_gregorian ^ r1_julian) & gregorian_mask);  // [0, 36524]
-    // n2 / 1461 and n2 % 1461 by one multiplication, exact for n2 < 28825529.
-    const uint32_t n2 = 4 * r1 + 3;
-    const uint64_t u2 = uint64_t{2939745} * n2;
-    const auto q2 = static_cast<uint32_t>(u2 >> 32);                    // [0, 99]
-    const uint32_t r2 = static_cast<uint32_t>(u2) / 2939745 / 4;         // [0, 365], 0 is March 1
-    const MarchDay md = kMarchDays[r2];
-    const auto year = static_cast<int32_t>(static_cast<int64_t>(100 * q1 + q2 + md.next_year) - 400 * kJDEras);
+    const uint32_t n = 4 * julian_year_days(jd, gregorian_mask) + 3;  // < 2^32
+    const MarchDay md = kMarchDays[n % 1461 / 4];                      // [0, 365], 0 is March 1
+    const auto year = static_cast<int32_t>(static_cast<int64_t>(n / 1461 + md.next_year) - 400 * kJDEras);
     return assemble_date(year, md.month, md.day);
 }
 
