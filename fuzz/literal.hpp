@@ -6,6 +6,7 @@
 // library's documented choice and says so.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 #include "hkcal.h"
