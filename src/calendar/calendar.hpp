@@ -86,11 +86,11 @@ constexpr bool valid(const Date& d) noexcept {
 
 // ---- dates to Julian Day Numbers --------------------------------------------
 
-// The JD of any fields, months and days running on in a straight line:
-// read as Julian, and as Gregorian when the Julian reading falls after
-// 1582-10-14 (JD 2299170); 1582-10-05..14 count as 1582-10-15.
+// The general form of jd_from_fields (which sends it months outside 1-12
+// and the year 1582): the JD of any fields, months and days running on in a
+// straight line, read as Julian, and as Gregorian when the Julian reading
+// falls after 1582-10-14 (JD 2299170); 1582-10-05..14 count as 1582-10-15.
 // Exact for every int32 field; the result lies in about [-8.6e11, 8.6e11].
-// The general form of jd_from_fields, for months outside 1-12 and 1582.
 constexpr int64_t jd_from_any_fields(int32_t year, int32_t month, int32_t day) noexcept {
     if (year == kReformYear && month == 10 && day >= 5 && day <= 14) day = 15;
     // Months counted from March of year -4800: a = 12 * q + r, r in [0, 11].
