@@ -54,18 +54,21 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
 
     const char* book_rules =
         "Holidays by law (1999-2031) or library; default: law where it covers the year, library elsewhere";
+    // The options of both grid commands, month and year.
+    const auto add_grid_options = [&](CLI::App* grid) {
+        grid->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never")
+            ->type_name("WHEN");
+        grid->add_flag("--lunar", a.show_lunar, "Each day's lunar day under it");
+        add_rules_option(grid, a, book_rules);
+    };
     auto* month = app.add_subcommand("month", "A month grid, weeks from Sunday, holidays marked");
     month->add_option("YYYY-MM", a.month, "The month (default: this month)")->type_name("");
-    month->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never")->type_name("WHEN");
-    month->add_flag("--lunar", a.show_lunar, "Each day's lunar day under it");
-    add_rules_option(month, a, book_rules);
+    add_grid_options(month);
     commands.push_back({month, run_month});
 
     auto* year = app.add_subcommand("year", "The twelve month grids of a year");
     year->add_option("YYYY", a.year, "The year (default: this year)")->type_name("");
-    year->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never")->type_name("WHEN");
-    year->add_flag("--lunar", a.show_lunar, "Each day's lunar day under it");
-    add_rules_option(year, a, book_rules);
+    add_grid_options(year);
     commands.push_back({year, run_year});
 
     auto* date = app.add_subcommand("date", "Weekday, JD0, day number, lunar date and holiday of a date");
