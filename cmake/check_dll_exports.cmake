@@ -1,17 +1,10 @@
 # Checks that a DLL's export table and its .def file both list exactly the
-# names of the version script, undecorated.
-#   cmake -DOBJDUMP=<objdump> -DDLL=<dll> -DDEF=<def> -DMAP=<hkcal.map> -P check_dll_exports.cmake
+# functions its header declares with its API macro, undecorated.
+#   cmake -DOBJDUMP=<objdump> -DDLL=<dll> -DDEF=<def> -DHEADER=<header> -DMACRO=<macro> -P check_dll_exports.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
-# The names between "global:" and "local:" of the version script, sorted.
-function(names_from_map path out)
-  file(READ ${path} text)
-  string(REGEX REPLACE ".*global:(.*)local:.*" "\\1" text "${text}")
-  string(REGEX MATCHALL "[A-Za-z_][A-Za-z0-9_]*" names "${text}")
-  list(SORT names)
-  set(${out} ${names} PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Exports.cmake)
 
 # The names of objdump's "[Ordinal/Name Pointer] Table" of the DLL, one
 # "[   0] name" line each, sorted.
@@ -64,10 +57,10 @@ function(expect_same what expected actual)
   endif()
 endfunction()
 
-names_from_map(${MAP} expected)
+hkcal_declared_names(${HEADER} ${MACRO} expected)
 list(LENGTH expected expected_count)
 names_from_export_table(${DLL} exported)
 expect_same("export table of ${DLL}" "${expected}" "${exported}")
 names_from_def(${DEF} defined)
 expect_same("${DEF}" "${expected}" "${defined}")
-message(STATUS "${DLL} and ${DEF} export the ${expected_count} names of ${MAP}")
+message(STATUS "${DLL} and ${DEF} export the ${expected_count} functions of ${HEADER}")

@@ -1,4 +1,4 @@
-# The shared library's dynamic symbol table holds exactly the functions the
+# Each shared library's dynamic symbol table holds exactly the functions its
 # public header declares (ELF platforms, where nm -D reads it).
 if(UNIX AND NOT APPLE)
   if(CMAKE_NM)
@@ -6,7 +6,10 @@ if(UNIX AND NOT APPLE)
   else()
     set(HKCAL_NM nm)
   endif()
-  add_test(NAME exports
+  add_test(NAME exports_hkcal
            COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exports.sh ${HKCAL_NM}
-                   $<TARGET_FILE:hkcal> ${PROJECT_SOURCE_DIR}/include/hkcal.h)
+                   $<TARGET_FILE:hkcal> ${PROJECT_SOURCE_DIR}/include/hkcal.h HKCAL_API)
+  add_test(NAME exports_hkcal_hk
+           COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/check_exports.sh ${HKCAL_NM}
+                   $<TARGET_FILE:hkcal_hk> ${PROJECT_SOURCE_DIR}/include/hkcal_hk.h HKCAL_HK_API)
 endif()

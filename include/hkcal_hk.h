@@ -1,0 +1,200 @@
+/*
+ * hkcal_hk: the Hong Kong calendar as it is.
+ *
+ * - The Chinese lunar calendar as the Hong Kong Observatory publishes it,
+ *   lunar years 1901-2100 (Gregorian 1901-02-19 to 2101-01-28).
+ * - The 24 solar terms, Gregorian years 1901-2100.
+ * - The general holidays (General Holidays Ordinance, Cap. 149) and the
+ *   statutory holidays (Employment Ordinance, Cap. 57, section 39) as the
+ *   law has them, 1997-2100.
+ * - Business days and the usual roll conventions, 1997-2100.
+ *
+ * Conventions:
+ * - Every function but the name functions returns an hk_status: HK_OK (0),
+ *   or an error code that hk_strerror explains. Outputs are written only on
+ *   HK_OK; on an error nothing is written (hk_holidays' count excepted, see
+ *   there).
+ * - Dates are the classic library's Date, always Gregorian here. A lunar
+ *   date is a Date whose month is 1-12, negated for the leap month
+ *   (-4 is the leap 4th month).
+ * - Hong Kong time is UTC+8 throughout (the Observatory's calendar ignores
+ *   the summer time of 1941-1979).
+ * - Weekdays are numbered 0 Sunday .. 6 Saturday, and a set of working
+ *   weekdays is a byte with bit 0 Sunday .. bit 6 Saturday (HK_MON_FRI), as
+ *   in the classic library.
+ * - Pointers must not be null unless said otherwise (HK_ENULL).
+ * - No function allocates, locks or keeps state; all may be called from any
+ *   thread.
+ *
+ * Valid C99 and C++.
+ */
+#ifndef HKCAL_HK_H
+#define HKCAL_HK_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include "hkcal.h"
+
+#if defined(_WIN32) || defined(__CYGWIN__)
+#  if defined(HKCAL_STATIC)
+#    define HKCAL_HK_API
+#  elif defined(HKCAL_HK_BUILDING)
+#    define HKCAL_HK_API __declspec(dllexport)
+#  else
+#    define HKCAL_HK_API __declspec(dllimport)
+#  endif
+#elif defined(__GNUC__) || defined(__clang__)
+#  define HKCAL_HK_API __attribute__((visibility("default")))
+#else
+#  define HKCAL_HK_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- Status ------------------------------------------------------------- */
+
+typedef int32_t hk_status;
+#define HK_OK 0      /* done; the outputs are written */
+#define HK_ERANGE 1  /* a date or year outside the covered years */
+#define HK_EINVAL 2  /* an argument that names nothing (no such date, month, kind) */
+#define HK_ENULL 3   /* a required pointer is null */
+#define HK_ESPACE 4  /* the caller's buffer is too small */
+
+/* One line of English for a status ("lunar years 1901-2100 only", ...); an
+ * unknown code gives "unknown status". Never null; static storage. */
+HKCAL_HK_API const char* hk_strerror(hk_status status);
+
+/* The years covered. */
+#define HK_LUNAR_FIRST_YEAR 1901   /* lunar years, and solar-term years */
+#define HK_LUNAR_LAST_YEAR 2100
+#define HK_HOLIDAY_FIRST_YEAR 1997 /* holidays and business days */
+#define HK_HOLIDAY_LAST_YEAR 2100
+
+/* ---- The Observatory's lunar calendar ----------------------------------- */
+
+/* The lunar date of a Gregorian date from 1901-02-19 to 2101-01-28; HK_EINVAL
+ * for an invalid Gregorian date, HK_ERANGE for a valid one outside. */
+HKCAL_HK_API hk_status hk_date_to_lunar(const Date* date, Date* lunar);
+/* The Gregorian date of a lunar date of lunar years 1901-2100; HK_ERANGE for
+ * another year, HK_EINVAL for a month the year lacks or a day past its length. */
+HKCAL_HK_API hk_status hk_lunar_to_date(const Date* lunar, Date* date);
+/* The Gregorian date of the first day of a lunar year 1901-2100; HK_ERANGE
+ * otherwise. */
+HKCAL_HK_API hk_status hk_lunar_new_year(int32_t lunar_year, Date* date);
+/* The lunar year's leap month (1-12), or 0 when it has none; HK_ERANGE
+ * outside 1901-2100. */
+HKCAL_HK_API hk_status hk_lunar_leap_month(int32_t lunar_year, int32_t* month);
+/* The number of days (29 or 30) of a month of a lunar year 1901-2100, month
+ * negative for the leap month; HK_ERANGE for another year, HK_EINVAL for a
+ * month the year lacks. */
+HKCAL_HK_API hk_status hk_lunar_month_days(int32_t lunar_year, int32_t month, int32_t* days);
+
+/* ---- The 24 solar terms ------------------------------------------------- */
+
+/* Term indices run in time order through a Gregorian year: 0 is Minor Cold
+ * (the Sun's apparent longitude 285 degrees, early January), each next term
+ * 15 degrees on, 23 the Winter Solstice (270 degrees, December). Even indices
+ * are the minor terms (jieqi), odd ones the principal terms (zhongqi). */
+#define HK_SOLAR_TERMS 24
+
+/* The civil date in Hong Kong of a term of a year 1901-2100; HK_ERANGE for
+ * another year, HK_EINVAL for an index outside 0-23. Constant time. */
+HKCAL_HK_API hk_status hk_solar_term_date(int32_t year, int32_t index, Date* date);
+/* The instant of a term as a Julian Date in UT (JD 2451545.0 is
+ * 2000-01-01 12:00 UT), accurate to well under a minute; errors as
+ * hk_solar_term_date. */
+HKCAL_HK_API hk_status hk_solar_term_instant(int32_t year, int32_t index, double* jd_ut);
+
+#define HK_LANG_EN 0
+#define HK_LANG_ZH 1 /* Traditional Chinese, UTF-8 */
+/* The term's name ("Minor Cold", "小寒"), UTF-8, static storage; null for an
+ * index outside 0-23 or another language. */
+HKCAL_HK_API const char* hk_solar_term_name(int32_t index, int32_t lang);
+
+/* ---- Holidays ----------------------------------------------------------- */
+
+/* Kinds of holiday, as bits. */
+#define HK_GENERAL 1u   /* general holidays, Cap. 149 (bank holidays) */
+#define HK_STATUTORY 2u /* statutory holidays, Cap. 57 s. 39 */
+
+/* Options of the statutory list, as bits. */
+#define HK_CHRISTMAS 1u /* Christmas Day instead of the Winter Solstice (the employer's choice) */
+
+/* For the rest_day argument: the statutory list as the Labour Department
+ * publishes it, each day on its own date even on a Sunday. */
+#define HK_NO_REST_DAY (-1)
+
+/* The most holidays of any one list. */
+#define HK_MAX_HOLIDAYS 32
+
+/* One holiday of a list. The strings are static, UTF-8, never null. */
+typedef struct HkHoliday {
+    Date date;         /* the day off */
+    Date observed_for; /* the festival's own date when the day off replaces it; {0, 0, 0} otherwise */
+    const char* key;   /* stable ASCII identifier within a year ("lunar_new_year_2") */
+    const char* name_en; /* as the Government publishes it */
+    const char* name_zh; /* Traditional Chinese, as the Government publishes it */
+    uint32_t kinds;    /* the HK_GENERAL and HK_STATUTORY lists that hold this day under this key */
+} HkHoliday;
+
+/* The holidays of a year 1997-2100 in date order (Sundays are general
+ * holidays too but are not listed). kind is HK_GENERAL or HK_STATUTORY.
+ * options (HK_CHRISTMAS) and rest_day (0-6, or HK_NO_REST_DAY for the
+ * published list) apply to HK_STATUTORY only and must be 0 and
+ * HK_NO_REST_DAY for HK_GENERAL. With a rest day, the list is the days an
+ * employee whose weekly rest day it is gets (s. 39(4)). On HK_OK, *count is
+ * the number written to out[0..]. When capacity is smaller than the list,
+ * HK_ESPACE with *count the length needed and out untouched; out may be
+ * null when capacity is 0. HK_ERANGE for another year, HK_EINVAL for
+ * another kind, option or rest day. */
+HKCAL_HK_API hk_status hk_holidays(int32_t year, uint32_t kind, uint32_t options, int32_t rest_day,
+                                   HkHoliday* out, size_t capacity, size_t* count);
+/* *result = 1 when the date is in the list hk_holidays gives for its year
+ * with these arguments, 0 otherwise (a Sunday is not in the lists); errors
+ * as hk_holidays, HK_EINVAL for an invalid date. */
+HKCAL_HK_API hk_status hk_is_holiday(const Date* date, uint32_t kind, uint32_t options,
+                                     int32_t rest_day, int32_t* result);
+
+/* ---- Business days ------------------------------------------------------ */
+
+/* A business day is a working weekday (a bit of workdays: HK_MON_FRI for
+ * Monday to Friday) that is not a general holiday. Every function here
+ * answers HK_EINVAL for an invalid date or workdays == 0 (no business day
+ * ever), and HK_ERANGE when the date, or a day it would have to look at,
+ * lies outside 1997-01-01..2100-12-31. All take constant time, whatever n
+ * or the distance. */
+#define HK_MON_FRI ((uint8_t)0x3E)
+
+/* *result = 1 when the date is a business day, 0 otherwise. */
+HKCAL_HK_API hk_status hk_is_business_day(const Date* date, uint8_t workdays, int32_t* result);
+/* The n-th business day after the date (n > 0) or before it (n < 0), the
+ * date itself not counted; n == 0 gives the date unchanged. */
+HKCAL_HK_API hk_status hk_add_business_days(const Date* date, int32_t n, uint8_t workdays, Date* result);
+/* The first business day after the date (the date itself not counted). */
+HKCAL_HK_API hk_status hk_next_business_day(const Date* date, uint8_t workdays, Date* result);
+/* The last business day before the date (the date itself not counted). */
+HKCAL_HK_API hk_status hk_previous_business_day(const Date* date, uint8_t workdays, Date* result);
+
+/* Roll conventions: a business day stays; another day moves to the next
+ * (following) or previous (preceding) business day; the modified forms move
+ * the other way instead when that would leave the date's month. */
+#define HK_FOLLOWING 0
+#define HK_MODIFIED_FOLLOWING 1
+#define HK_PRECEDING 2
+#define HK_MODIFIED_PRECEDING 3
+/* The date rolled by a convention; HK_EINVAL for another convention. */
+HKCAL_HK_API hk_status hk_roll(const Date* date, int32_t convention, uint8_t workdays, Date* result);
+/* The number of business days d with start < d <= end, or minus the number
+ * with end < d <= start when end is earlier; so that
+ * hk_add_business_days(start, *count) is end when end is a business day. */
+HKCAL_HK_API hk_status hk_business_days_between(const Date* start, const Date* end, uint8_t workdays,
+                                                int32_t* count);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* HKCAL_HK_H */
