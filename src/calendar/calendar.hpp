@@ -29,9 +29,8 @@ constexpr Date assemble_date(int32_t year, int32_t month, int32_t day) noexcept 
     return d;
 }
 
-// JD 2299160 is 1582-10-04, the last Julian day; JD 2299161 is 1582-10-15,
-// the first Gregorian day.
-inline constexpr int64_t kLastJulianJD = 2299160;
+// JD 2299161 is 1582-10-15, the first Gregorian day (the day after the
+// Julian 1582-10-04).
 inline constexpr int64_t kFirstGregorianJD = 2299161;
 inline constexpr int32_t kReformYear = 1582;
 inline constexpr int32_t kFirstGregorianYear = 1583;  // year rules switch here
@@ -315,12 +314,6 @@ constexpr int32_t weekday_from_jd(int64_t jd) noexcept {
     return static_cast<int32_t>((floor_mod(jd, 7) + 1) % 7);  // no overflow at INT64_MAX
 }
 
-// The Date `n` whole days after `d`, on the historical calendar (the null
-// date when that JD lies outside int32); |n| < 2^62.
-inline Date add_days(const Date& d, int64_t n) noexcept {
-    return date_from_jd(jd_from_fields(d.year, d.month, d.day) + n);
-}
-
 // ---- day numbers (day number 1 is 1 January) ------------------------------------
 
 // First day number of each month 1-12 and a closing entry; index 0 unused.
@@ -328,11 +321,6 @@ inline constexpr int32_t kFirstDayCommon[14] = {0, 1, 32, 60, 91, 121, 152, 182,
 inline constexpr int32_t kFirstDayLeap[14] = {0, 1, 32, 61, 92, 122, 153, 183, 214, 245, 275, 306, 336, 367};
 // 1582: October holds the 1st to the 4th and the 15th to the 31st.
 inline constexpr int32_t kFirstDay1582[14] = {0, 1, 32, 60, 91, 121, 152, 182, 213, 244, 274, 295, 325, 356};
-
-// Days in the year as counted by day numbers: 355 in 1582.
-constexpr int32_t day_numbers_in_year(int32_t year) noexcept {
-    return year == kReformYear ? 355 : (is_leap(year) ? 366 : 365);
-}
 
 constexpr int32_t day_number(const Date& d) noexcept {
     if (!month_in_range(d.month)) return 0;

@@ -7,15 +7,12 @@
 
 namespace hkcal::detail {
 
-// a + b, a - b, a * b modulo 2^32, as the two's-complement int32.
+// a + b, a - b modulo 2^32, as the two's-complement int32.
 constexpr int32_t wrap_add(int32_t a, int32_t b) noexcept {
     return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
 }
 constexpr int32_t wrap_sub(int32_t a, int32_t b) noexcept {
     return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
-}
-constexpr int32_t wrap_mul(int32_t a, int32_t b) noexcept {
-    return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
 constexpr int32_t wrap_neg(int32_t a) noexcept {
     return static_cast<int32_t>(0u - static_cast<uint32_t>(a));
