@@ -4,7 +4,6 @@
 # Debian's python3 with python3-icalendar, and closed or full outputs).
 if(TARGET hkcal_tool)
   add_executable(test_cli_modules
-    ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_solar_term.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_holiday_lists.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_parse.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/cli/test_format.cpp)

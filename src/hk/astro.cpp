@@ -2,13 +2,15 @@
 // radius (the VSOP87 series as abridged by Meeus, Astronomical Algorithms,
 // 2nd ed., appendix III), the FK5 correction, nutation in longitude (the
 // four largest terms) and aberration; Delta T from the Espenak-Meeus
-// polynomials. Together about 1 arcsecond, i.e. 24 s of time.
-#include "solar_term.hpp"
+// polynomials. Together about 1 arcsecond, i.e. 24 s of time. The new moons
+// from Meeus' series for the mean lunation and its corrections (ch. 49).
+#include "hk/astro.hpp"
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
-namespace hkcal::tool {
+namespace hkcal::hk::astro {
 namespace {
 
 // One periodic term A cos(B + C tau): A in 1e-8 rad (or AU), B in rad, C in
@@ -259,21 +261,77 @@ double solar_longitude_instant(double target_degrees, double jde_guess) {
     return jde;
 }
 
-double ching_ming_instant(int32_t year) {
-    if (year < kFirstSolarTermYear || year > kLastSolarTermYear) return std::nan("");
-    Date april4 = make_date(year, 4, 4);
-    double guess = date_to_JD0(&april4);  // JD 2451639 is 2000-04-04 12:00
-    double jde = solar_longitude_instant(15.0, guess);
-    double decimal_year = year + (jde - guess + 94) / kTropicalYear;  // day 94 is 4 April
+double solar_term_jd_ut(int32_t year, int32_t index) {
+    // Term 0 (285 degrees) falls about 5 January, each next one about 15.2 days on.
+    double jan0 = kJ2000 - 0.5 + std::floor((year - 2000) * kTropicalYear);  // about 0h UT on 1 January
+    double guess = jan0 + 5.5 + index * (kTropicalYear / 24);
+    double target = normalized(285.0 + 15.0 * index);
+    double jde = solar_longitude_instant(target, guess);
+    return jde - delta_t_seconds(year + (jde - jan0) / kTropicalYear) / 86400.0;
+}
+
+namespace {
+
+// One periodic term of the new moon's correction: coefficient (days) times
+// sin(u * M + v * M' + w * F) where M, M', F are the Sun's and Moon's mean
+// anomalies and the Moon's argument of latitude; e_power says how often the
+// eccentricity factor E multiplies it.
+struct LunarTerm {
+    double coefficient;
+    int8_t e_power, u, v, w;
+};
+constexpr LunarTerm kNewMoonTerms[] = {
+    {-0.40720, 0, 0, 1, 0}, {0.17241, 1, 1, 0, 0},  {0.01608, 0, 0, 2, 0},   {0.01039, 0, 0, 0, 2},
+    {0.00739, 1, -1, 1, 0}, {-0.00514, 1, 1, 1, 0}, {0.00208, 2, 2, 0, 0},   {-0.00111, 0, 0, 1, -2},
+    {-0.00057, 0, 0, 1, 2}, {0.00056, 1, 1, 2, 0},  {-0.00042, 0, 0, 3, 0},  {0.00042, 1, 1, 0, 2},
+    {0.00038, 1, 1, 0, -2}, {-0.00024, 1, -1, 2, 0}, {-0.00007, 0, 2, 1, 0}, {0.00004, 0, 0, 2, -2},
+    {0.00004, 0, 3, 0, 0},  {0.00003, 0, 1, 1, -2}, {0.00003, 0, 0, 2, 2},   {-0.00003, 0, 1, 1, 2},
+    {0.00003, 0, -1, 1, 2}, {-0.00002, 0, -1, 1, -2}, {-0.00002, 0, 1, 3, 0}, {0.00002, 0, 0, 4, 0},
+};
+// The planetary arguments A1..A14: degrees at k = 0, degrees per lunation,
+// and the coefficient (days) of their sine.
+struct PlanetaryTerm {
+    double at_zero, per_lunation, coefficient;
+};
+constexpr PlanetaryTerm kPlanetaryTerms[] = {
+    {299.77, 0.107408, 0.000325}, {251.88, 0.016321, 0.000165}, {251.83, 26.651886, 0.000164},
+    {349.42, 36.412478, 0.000126}, {84.66, 18.206239, 0.000110}, {141.74, 53.303771, 0.000062},
+    {207.14, 2.453732, 0.000060}, {154.84, 7.306860, 0.000056},  {34.52, 27.261239, 0.000047},
+    {207.19, 0.121824, 0.000042}, {291.34, 1.844379, 0.000040},  {161.72, 24.198154, 0.000037},
+    {239.56, 25.513099, 0.000035}, {331.55, 3.592518, 0.000023},
+};
+constexpr double kLunationsPerCentury = 1236.85;
+
+}  // namespace
+
+double new_moon_jd_ut(int32_t lunation) {
+    const double k = lunation;
+    const double t = k / kLunationsPerCentury;  // Julian centuries from J2000
+    const double t2 = t * t, t3 = t2 * t, t4 = t3 * t;
+    double jde = 2451550.09766 + 29.530588861 * k + 0.00015437 * t2 - 0.000000150 * t3 + 0.00000000073 * t4;
+    const double e = 1 - 0.002516 * t - 0.0000074 * t2;
+    const double m = radians(2.5534 + 29.10535670 * k - 0.0000014 * t2 - 0.00000011 * t3);
+    const double mp = radians(201.5643 + 385.81693528 * k + 0.0107582 * t2 + 0.00001238 * t3 - 0.000000058 * t4);
+    const double f = radians(160.7108 + 390.67050284 * k - 0.0016118 * t2 - 0.00000227 * t3 + 0.000000011 * t4);
+    const double omega = radians(124.7746 - 1.56375588 * k + 0.0020672 * t2 + 0.00000215 * t3);
+    for (const LunarTerm& term : kNewMoonTerms) {
+        double factor = term.e_power == 0 ? 1 : term.e_power == 1 ? e : e * e;
+        jde += term.coefficient * factor * std::sin(term.u * m + term.v * mp + term.w * f);
+    }
+    jde += -0.00017 * std::sin(omega);
+    for (std::size_t i = 0; i < std::size(kPlanetaryTerms); ++i) {
+        const PlanetaryTerm& p = kPlanetaryTerms[i];
+        double a = p.at_zero + p.per_lunation * k - (i == 0 ? 0.009173 * t2 : 0);  // A1 has a T^2 term
+        jde += p.coefficient * std::sin(radians(a));
+    }
+    double decimal_year = 2000 + (jde - kJ2000) / kTropicalYear;
     return jde - delta_t_seconds(decimal_year) / 86400.0;
 }
 
-Date ching_ming(int32_t year) {
-    double jd = ching_ming_instant(year);
-    if (std::isnan(jd)) return make_date(0, 0, 0);
+int32_t hong_kong_day(double jd_ut) {
     constexpr double kHongKongOffset = 8.0 / 24;  // UTC+8, in days
     // The civil day whose noon is JD0 n runs from n - 0.5 to n + 0.5.
-    return JD0_to_date(std::floor(jd + kHongKongOffset + 0.5));
+    return static_cast<int32_t>(std::floor(jd_ut + kHongKongOffset + 0.5));
 }
 
-}  // namespace hkcal::tool
+}  // namespace hkcal::hk::astro

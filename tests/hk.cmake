@@ -1,0 +1,4 @@
+# The generator reproduces the committed tables of the Hong Kong library.
+add_test(NAME hk.tables_regenerate
+         COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:hk_generate> -DOUT=${CMAKE_CURRENT_BINARY_DIR}/hk_tables
+                 -DSOURCE=${PROJECT_SOURCE_DIR}/src/hk -P ${CMAKE_CURRENT_SOURCE_DIR}/hk/regenerate.cmake)

@@ -1,0 +1,12 @@
+# cmake -DGENERATOR=... -DOUT=dir -DSOURCE=src/hk -P hk/regenerate.cmake
+file(MAKE_DIRECTORY ${OUT})
+execute_process(COMMAND ${GENERATOR} ${OUT} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "hk_generate failed: ${rc}")
+endif()
+foreach(table lunar_table.inc solar_terms_table.inc)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/${table} ${SOURCE}/${table} RESULT_VARIABLE diff)
+  if(NOT diff EQUAL 0)
+    message(FATAL_ERROR "${table}: hk_generate's output differs from the committed src/hk/${table}")
+  endif()
+endforeach()
