@@ -10,7 +10,7 @@ set(HKCAL_PKGCONFIG_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 # ---- the library ------------------------------------------------------------
 # libhkcal.so.1.0.0 with its SONAME link libhkcal.so.1 and the link-time name
 # libhkcal.so (on Windows hkcal.dll in bin/, its import library in lib/).
-install(TARGETS hkcal EXPORT hkcalTargets
+install(TARGETS hkcal hkcal_hk EXPORT hkcalTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
