@@ -23,8 +23,9 @@
  *   weekdays is a byte with bit 0 Sunday .. bit 6 Saturday (HK_MON_FRI), as
  *   in the classic library.
  * - Pointers must not be null unless said otherwise (HK_ENULL).
- * - No function allocates, locks or keeps state; all may be called from any
- *   thread.
+ * - No function allocates or keeps mutable state; all may be called from
+ *   any thread. The table of 1997-2100's general holidays is built once, on
+ *   the first call that needs it (about a millisecond; thread-safe).
  *
  * Valid C99 and C++.
  */
@@ -134,7 +135,7 @@ HKCAL_HK_API const char* hk_solar_term_name(int32_t index, int32_t lang);
 typedef struct HkHoliday {
     Date date;         /* the day off */
     Date observed_for; /* the festival's own date when the day off replaces it; {0, 0, 0} otherwise */
-    const char* key;   /* stable ASCII identifier within a year ("lunar_new_year_2") */
+    const char* key;   /* stable ASCII identifier within a year ("lunar-new-year-2"); a day moved keeps it */
     const char* name_en; /* as the Government publishes it */
     const char* name_zh; /* Traditional Chinese, as the Government publishes it */
     uint32_t kinds;    /* the HK_GENERAL and HK_STATUTORY lists that hold this day under this key */

@@ -1,6 +1,7 @@
 // The commands' bodies: arguments parsed, library called, output made.
 #include "commands.hpp"
 
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "dates.hpp"
 #include "format.hpp"
 #include "grid.hpp"
+#include "hkcal_hk.h"
 #include "holiday_book.hpp"
 #include "holiday_names.hpp"
 #include "parse.hpp"
@@ -59,9 +61,45 @@ Format format_option(const std::string& value) {
 
 Lang lang_option(const std::string& value) { return choose<Lang>("--lang", value, {{"en", Lang::en}, {"zh", Lang::zh}}); }
 
-std::optional<Rules> rules_option(const std::string& value) {
-    if (value.empty()) return std::nullopt;
+Rules rules_option(const std::string& value) {
+    if (value.empty()) return Rules::law;
     return choose<Rules>("--rules", value, {{"law", Rules::law}, {"library", Rules::library}});
+}
+
+// Which of the law's lists --kind, --rest-day and --christmas ask for.
+LawList law_list_option(const Args& a) {
+    LawList which;
+    which.kind = choose<uint32_t>("--kind", a.kind, {{"general", HK_GENERAL}, {"statutory", HK_STATUTORY}});
+    if (which.kind == HK_GENERAL && (!a.rest_day.empty() || a.christmas)) {
+        throw UsageError(std::string(a.christmas ? "--christmas" : "--rest-day") + ": only with --kind=statutory");
+    }
+    which.christmas = a.christmas;
+    if (!a.rest_day.empty()) {
+        const uint8_t day = parse_weekdays(a.rest_day);
+        if (std::popcount(day) != 1) throw UsageError("--rest-day: '" + a.rest_day + "' is not one day of the week");
+        which.rest_day = std::countr_zero(day);
+    }
+    return which;
+}
+
+// The working weekdays' business day that --roll asks for (HK_FOLLOWING ...).
+int32_t roll_option(const std::string& value) {
+    return choose<int32_t>("--roll", value,
+                           {{"following", HK_FOLLOWING},
+                            {"modified-following", HK_MODIFIED_FOLLOWING},
+                            {"preceding", HK_PRECEDING},
+                            {"modified-preceding", HK_MODIFIED_PRECEDING}});
+}
+
+// Nothing, or UsageError when the Hong Kong library's business-day answer
+// needed holidays outside the law's years.
+void check_business(hk_status status, const std::string& what) {
+    if (status == HK_ERANGE) {
+        throw UsageError(what + ": business days need the law's holidays, which cover " +
+                         std::to_string(HK_HOLIDAY_FIRST_YEAR) + " to " + std::to_string(HK_HOLIDAY_LAST_YEAR) +
+                         "; --rules=library counts with the classic library's holidays");
+    }
+    if (status != HK_OK) throw UsageError(what + ": " + hk_strerror(status));
 }
 
 bool color_option(const std::string& value) {
@@ -129,9 +167,11 @@ std::string run_holidays(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
     const Format format = format_option(a.format);
     const Lang lang = lang_option(a.lang);
-    const Rules rules = rules_option(a.rules).value_or(Rules::law);
+    const Rules rules = rules_option(a.rules);
+    const LawList which = law_list_option(a);
+    if (rules == Rules::library && (which.kind != HK_GENERAL)) throw UsageError("--kind: only with the law's lists");
     if (format == Format::ics && year < 1) throw UsageError("--format=ics: iCalendar dates need years 1 to 9999");
-    return write_holidays(holiday_list(year, rules), format, lang, {rules, dtstamp()});
+    return write_holidays(holiday_list(year, rules, which), format, lang, {rules, dtstamp()});
 }
 
 std::string run_month(const Args& a) {
@@ -191,18 +231,34 @@ std::string run_add(const Args& a) {
     if (unit != Unit::workdays && (!a.weekdays.empty() || a.no_holidays)) {
         throw UsageError(std::string(a.no_holidays ? "--no-holidays" : "--weekdays") + ": only with the unit workdays");
     }
+    const Rules rules = rules_option(a.rules);
+    const bool roll = !a.roll.empty();
+    if (roll && (rules == Rules::library || a.no_holidays)) {
+        throw UsageError("--roll: only with the law's holidays (not with --rules=library or --no-holidays)");
+    }
+    const int32_t convention = roll ? roll_option(a.roll) : HK_FOLLOWING;
+    const uint8_t mask = weekday_mask(a);
+    // With --roll, a date moves to a business day: the start of a working-day count, the result of any other.
+    auto rolled = [&](const Date& d) {
+        Date out = d;
+        if (roll) check_business(hk_roll(&d, convention, mask, &out), "add");
+        return out;
+    };
     Date result{};
     switch (unit) {
-        case Unit::days: result = date_N_days_after_date(n, &date); break;
-        case Unit::months: result = add_month(n, &date); break;
-        case Unit::years: result = add_year(n, &date); break;
+        case Unit::days: result = rolled(date_N_days_after_date(n, &date)); break;
+        case Unit::months: result = rolled(add_month(n, &date)); break;
+        case Unit::years: result = rolled(add_year(n, &date)); break;
         case Unit::workdays: {
-            const uint8_t mask = weekday_mask(a);
             if (a.no_holidays) {
                 result = add_day_with_weekday_flag(n, mask, &date);
-            } else {
-                HolidayBook book(rules_option(a.rules));
+            } else if (rules == Rules::library) {
+                HolidayBook book(rules);
                 result = add_workdays(date, n, mask, &book);
+            } else {
+                if ((mask & 0x7F) == 0) throw UsageError("--weekdays: no day of the week is a working day");
+                const Date start = rolled(date);
+                check_business(hk_add_business_days(&start, n, mask, &result), "add");
             }
             break;
         }
@@ -226,7 +282,13 @@ std::string run_between(const Args& a) {
     }
     const uint8_t mask = weekday_mask(a);
     if ((mask & 0x7F) == 0) throw UsageError("--weekdays: no day of the week is a working day");
-    HolidayBook book(rules_option(a.rules));
+    const Rules rules = rules_option(a.rules);
+    if (rules == Rules::law && !a.no_holidays) {
+        int32_t count = 0;
+        check_business(hk_business_days_between(&first, &second, mask, &count), "between");
+        return std::to_string(count) + "\n";
+    }
+    HolidayBook book(rules);
     return std::to_string(count_workdays(first, second, mask, a.no_holidays ? nullptr : &book)) + "\n";
 }
 

@@ -12,7 +12,8 @@ struct Args {
     std::string year, month, date, date2, count, unit = "days", lunar;
     std::string format = "text", lang = "en", rules, color = "auto";
     std::string weekdays, from = "local", to = "local", from_dst, to_dst, clock, jd;
-    bool show_lunar = false, workdays = false, no_holidays = false;
+    std::string kind = "general", rest_day, roll;
+    bool show_lunar = false, workdays = false, no_holidays = false, christmas = false;
 };
 
 std::string run_holidays(const Args& a);  // hkcal holidays [YEAR]

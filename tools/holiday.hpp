@@ -26,8 +26,8 @@ struct Holiday {
     std::optional<Date> observed_for;  // the festival's own date, for a substitute day
 };
 
-// Which list: the law in force in the year asked (1999-2031), or what the
-// library's functions return.
+// Which list: the law in force in the year asked (1997-2100, from the Hong
+// Kong library), or what the classic library's functions return.
 enum class Rules { law, library };
 
 inline const char* rules_name(Rules rules) { return rules == Rules::law ? "law" : "library"; }

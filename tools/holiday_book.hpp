@@ -4,22 +4,20 @@
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <vector>
 
 #include "holiday.hpp"
+#include "holidays_law.hpp"
 
 namespace hkcal::tool {
 
-// The list of a year by the rules asked for, or, when none were asked for,
-// the law's list where the tool has it (1999-2031) and the library's
-// elsewhere. Lists are made once per year.
+// The general holidays by the rules asked for: the law's list (1997-2100)
+// or the classic library's (any year). Lists are made once per year.
 class HolidayBook {
 public:
-    explicit HolidayBook(std::optional<Rules> rules) : rules_(rules) {}
+    explicit HolidayBook(Rules rules) : rules_(rules) {}
 
-    // The year's list; throws UsageError when the law's list was asked for
-    // a year outside 1999-2031.
+    // The year's list; throws UsageError for the law's list outside 1997-2100.
     const std::vector<Holiday>& year(int32_t year);
 
     // The holidays on that day (none, one, or two that the library gives
@@ -28,16 +26,15 @@ public:
 
     bool is_holiday(const Date& day) { return !on(day).empty(); }
 
-    // The rules the book uses for that year.
-    Rules rules_for(int32_t year) const;
+    Rules rules() const { return rules_; }
 
 private:
-    std::optional<Rules> rules_;
+    Rules rules_;
     std::map<int32_t, std::vector<Holiday>> years_;
 };
 
-// The holiday list of a year by those rules; throws UsageError for the
-// law's list outside 1999-2031.
-std::vector<Holiday> holiday_list(int32_t year, Rules rules);
+// The holiday list of a year by those rules (which: the law's list asked
+// for); throws UsageError for the law's lists outside 1997-2100.
+std::vector<Holiday> holiday_list(int32_t year, Rules rules, const LawList& which = {});
 
 }  // namespace hkcal::tool

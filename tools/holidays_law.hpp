@@ -1,23 +1,24 @@
-// The general holidays of a year as the law has them (the General Holidays
-// Ordinance with the substitution rules in force on each day, the days
-// appointed for a single year, and the festival dates of the Hong Kong
-// Observatory's calendar where the library's lunar table differs).
+// The law's holiday lists of 1997-2100, as the Hong Kong library gives them.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "hkcal_hk.h"
 #include "holiday.hpp"
 
 namespace hkcal::tool {
 
-// The years whose lists the tool vouches for.
-inline constexpr int32_t kFirstLawYear = 1999;
-inline constexpr int32_t kLastLawYear = 2031;
+// Which of the law's lists: the general holidays, or the statutory ones
+// (Christmas Day instead of the Winter Solstice; the published list, or with
+// a weekly rest day 0-6 the days an employee gets).
+struct LawList {
+    uint32_t kind = HK_GENERAL;
+    bool christmas = false;
+    int32_t rest_day = HK_NO_REST_DAY;
+};
 
-// The year's general holidays other than Sundays, in date order: 17 days,
-// more in a year with a day appointed for it alone. Empty outside
-// kFirstLawYear..kLastLawYear.
-std::vector<Holiday> law_holidays(int32_t year);
+// The list of a year in date order; throws UsageError outside 1997-2100.
+std::vector<Holiday> law_holidays(int32_t year, const LawList& which = {});
 
 }  // namespace hkcal::tool

@@ -47,13 +47,19 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     holidays->add_option("YEAR", a.year, "The year (default: this year)")->type_name("");
     holidays->add_option("--format", a.format, "text, csv, json or ics (default: text)")->type_name("FORMAT");
     holidays->add_option("--lang", a.lang, "Names in en or zh (default: en)")->type_name("LANG");
+    holidays->add_option("--kind", a.kind, "general (default) or statutory")->type_name("KIND");
+    holidays->add_option("--rest-day", a.rest_day,
+                         "With --kind=statutory: the days an employee with this weekly rest day gets (such as Sun)")
+        ->type_name("DAY");
+    holidays->add_flag("--christmas", a.christmas,
+                       "With --kind=statutory: Christmas Day instead of the Winter Solstice (the employer's choice)");
     add_rules_option(holidays, a,
-                     "law: the list as the law has it, 1999-2031 (default); library: what the library's functions "
-                     "return, any year");
+                     "law: the list as the law has it, 1997-2100 (default); library: what the classic library's "
+                     "functions return, any year");
     commands.push_back({holidays, run_holidays});
 
     const char* book_rules =
-        "Holidays by law (1999-2031) or library; default: law where it covers the year, library elsewhere";
+        "Holidays by law (1997-2100, default) or library (the classic library's functions, any year)";
     // The options of both grid commands, month and year.
     const auto add_grid_options = [&](CLI::App* grid) {
         grid->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never")
@@ -97,6 +103,10 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     add->add_option("--weekdays", a.weekdays, "Working weekdays for workdays, such as Mon-Fri,Sat (default: Mon-Fri)")->type_name("DAYS");
     add->add_flag("--no-holidays", a.no_holidays,
                   "Count weekdays only, by the library's weekday-mask step (whole weeks jump 7 days)");
+    add->add_option("--roll", a.roll,
+                    "Move to a business day: following, modified-following, preceding or modified-preceding "
+                    "(the result; for workdays, the start date)")
+        ->type_name("CONVENTION");
     add_rules_option(add, a, book_rules);
     add->footer("Working days skip Saturdays, Sundays and general holidays; the start date is not counted.");
     commands.push_back({add, run_add});
