@@ -1,0 +1,221 @@
+// The law's lists against published facts and the classic library's
+// _holiday functions, every year's shape, and the business days against a
+// day-by-day walk over all of 1997-2100. (The tool's golden files hold the
+// whole lists: general 1997-2031, statutory 2010-2031.)
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "hkcal.h"
+#include "hkcal_hk.h"
+
+namespace {
+
+bool same(const Date& a, const Date& b) { return a.year == b.year && a.month == b.month && a.day == b.day; }
+
+std::vector<HkHoliday> list(int32_t year, uint32_t kind = HK_GENERAL, uint32_t options = 0,
+                            int32_t rest_day = HK_NO_REST_DAY) {
+    std::vector<HkHoliday> out(HK_MAX_HOLIDAYS);
+    size_t n = 0;
+    EXPECT_EQ(hk_holidays(year, kind, options, rest_day, out.data(), out.size(), &n), HK_OK) << year;
+    out.resize(n);
+    return out;
+}
+
+const HkHoliday* find(const std::vector<HkHoliday>& l, const Date& d) {
+    for (const HkHoliday& h : l) {
+        if (same(h.date, d)) return &h;
+    }
+    return nullptr;
+}
+
+// Statutory days by year (Employment (Amendment) Ordinance 2021), and the
+// general list's 17 days but for the years with a day appointed for them.
+TEST(HkHolidays, EveryYearsShape) {
+    for (int32_t y = HK_HOLIDAY_FIRST_YEAR; y <= HK_HOLIDAY_LAST_YEAR; ++y) {
+        const std::vector<HkHoliday> general = list(y);
+        EXPECT_EQ(general.size(), y == 1997 ? 20u : y == 1999 || y == 2015 ? 18u : 17u) << y;
+        const size_t statutory = y < 2022 ? 12 : y < 2024 ? 13 : y < 2026 ? 14 : y < 2028 ? 15 : y < 2030 ? 16 : 17;
+        EXPECT_EQ(list(y, HK_STATUTORY).size(), statutory + (y == 2015)) << y;
+        for (size_t i = 0; i < general.size(); ++i) {
+            const HkHoliday& h = general[i];
+            EXPECT_TRUE(valid_date(&h.date) && h.date.year == y && !is_day_of_week(&h.date, 0)) << y << " " << h.key;
+            EXPECT_TRUE(i == 0 || date_less(&general[i - 1].date, &h.date)) << y << " " << h.key;
+        }
+        for (uint32_t options : {0u, HK_CHRISTMAS}) {  // every rest day: as many days, none on it
+            for (int32_t rest = 0; rest < 7; ++rest) {
+                const std::vector<HkHoliday> given = list(y, HK_STATUTORY, options, rest);
+                EXPECT_EQ(given.size(), statutory + (y == 2015)) << y;
+                for (size_t i = 0; i < given.size(); ++i) {
+                    EXPECT_FALSE(is_day_of_week(&given[i].date, rest)) << y;
+                    EXPECT_TRUE(i == 0 || date_less(&given[i - 1].date, &given[i].date)) << y << " " << rest;
+                }
+            }
+        }
+    }
+}
+
+// The Labour Department's lists and the General Holidays Ordinance's rules
+// where the golden files do not reach: the days' kinds, the rest-day days of
+// 2026, the Winter Solstice and Christmas Day, later years' rules.
+TEST(HkHolidays, PublishedFacts) {
+    const std::vector<HkHoliday> g2026 = list(2026);
+    const HkHoliday* labour = find(g2026, {2026, 5, 1});
+    const HkHoliday* good_friday = find(g2026, {2026, 4, 3});
+    ASSERT_TRUE(labour && good_friday);
+    EXPECT_EQ(labour->kinds, HK_GENERAL | HK_STATUTORY);
+    EXPECT_EQ(good_friday->kinds, HK_GENERAL);
+    EXPECT_STREQ(find(g2026, {2026, 4, 7})->name_zh, "復活節星期一翌日");
+    EXPECT_TRUE(same(find(g2026, {2026, 4, 7})->observed_for, {2026, 4, 6}));
+    // 2026, Sunday rest day: Ching Ming (Sunday 5 April) on 7 April after Easter Monday, the Buddha
+    // (Sunday 24 May) on 25 May, Chung Yeung (Sunday 18 October) on 19 October.
+    const std::vector<HkHoliday> sunday = list(2026, HK_STATUTORY, 0, 0);
+    for (const Date& d : {Date{2026, 4, 6}, Date{2026, 4, 7}, Date{2026, 5, 25}, Date{2026, 10, 19}}) {
+        EXPECT_TRUE(find(sunday, d)) << d.month << "-" << d.day;
+    }
+    const std::vector<HkHoliday> published = list(2026, HK_STATUTORY);
+    EXPECT_TRUE(find(published, {2026, 4, 5}) && find(published, {2026, 5, 24}) && find(published, {2026, 12, 22}));
+    EXPECT_EQ(find(published, {2026, 12, 22})->kinds, HK_STATUTORY);  // the Winter Solstice
+    EXPECT_TRUE(find(list(2026, HK_STATUTORY, HK_CHRISTMAS), {2026, 12, 25}));
+    EXPECT_TRUE(find(list(2020, HK_STATUTORY), {2020, 10, 25}));  // Chung Yeung on a Sunday
+    // A later year by the rules: Lunar New Year 2034 on Sunday 19 February gives the fourth day.
+    EXPECT_TRUE(find(list(2034), {2034, 2, 22}) && !find(list(2034), {2034, 2, 18}));
+}
+
+// The classic library applies the rules in force before 24 February 2012 to
+// each festival alone. Where a festival's Sunday rule did not change, no
+// other holiday takes its day and both calendars agree on the lunar date,
+// its _holiday date must be in the law's list.
+TEST(HkHolidays, AgreeWithTheClassicFunctionsWhereTheRulesAgree) {
+    for (int32_t year = 1999; year <= 2031; ++year) {
+        const std::vector<HkHoliday> l = list(year);
+        std::vector<Date> unchanged = {
+            new_year_holiday(year),   good_friday(year),          good_friday_2_holiday(year),
+            labour_day_holiday(year), HKSAR_establishment_day_holiday(year), christmas_day_holiday(year),
+            christmas_day_2_holiday(year), chung_yeung_festival_holiday(year),
+        };
+        if (year != 2023) unchanged.push_back(birthday_of_the_buddha_holiday(year));  // the Observatory: 26 May
+        if (year != 2013) unchanged.push_back(tuen_ng_festival_holiday(year));        // the Observatory: 12 June
+        if (year != 2012) unchanged.push_back(national_day_holiday(year));            // moved by Mid-Autumn
+        // Ching Ming on Easter Monday moves Easter Monday's partner, not it.
+        if (year != 2015 && year != 2021 && year != 2026) unchanged.push_back(easter_monday(year));
+        if (year < 2013) {  // Lunar New Year's rule changed from 2013 on
+            unchanged.push_back(lunar_new_year_day_holiday(year));
+            unchanged.push_back(lunar_new_year_day_2_holiday(year));
+            unchanged.push_back(lunar_new_year_day_3_holiday(year));
+        }
+        if (year < 2012) unchanged.push_back(chinese_mid_autumn_festival_holiday(year));
+        for (const Date& day : unchanged) EXPECT_TRUE(find(l, day)) << year << ": " << day.month << "-" << day.day;
+    }
+}
+
+TEST(HkHolidays, Errors) {
+    HkHoliday out[HK_MAX_HOLIDAYS] = {};
+    size_t n = 99;
+    EXPECT_EQ(hk_holidays(1996, HK_GENERAL, 0, HK_NO_REST_DAY, out, HK_MAX_HOLIDAYS, &n), HK_ERANGE);
+    EXPECT_EQ(hk_holidays(2101, HK_STATUTORY, 0, HK_NO_REST_DAY, out, HK_MAX_HOLIDAYS, &n), HK_ERANGE);
+    EXPECT_EQ(hk_holidays(2026, HK_GENERAL, HK_CHRISTMAS, HK_NO_REST_DAY, out, HK_MAX_HOLIDAYS, &n), HK_EINVAL);
+    EXPECT_EQ(hk_holidays(2026, HK_GENERAL, 0, 0, out, HK_MAX_HOLIDAYS, &n), HK_EINVAL);
+    EXPECT_EQ(hk_holidays(2026, HK_STATUTORY, 0, 7, out, HK_MAX_HOLIDAYS, &n), HK_EINVAL);
+    EXPECT_EQ(hk_holidays(2026, 3, 0, HK_NO_REST_DAY, out, HK_MAX_HOLIDAYS, &n), HK_EINVAL);
+    EXPECT_EQ(n, 99u);
+    EXPECT_EQ(hk_holidays(2026, HK_GENERAL, 0, HK_NO_REST_DAY, out, 16, &n), HK_ESPACE);
+    EXPECT_EQ(n, 17u);
+    EXPECT_EQ(out[0].key, nullptr);  // untouched
+    EXPECT_EQ(hk_holidays(2026, HK_GENERAL, 0, HK_NO_REST_DAY, nullptr, 0, &n), HK_ESPACE);
+    EXPECT_EQ(hk_holidays(2026, HK_GENERAL, 0, HK_NO_REST_DAY, nullptr, 1, &n), HK_ENULL);
+    int32_t is = -1;
+    const Date bad{2026, 2, 29};
+    EXPECT_EQ(hk_is_holiday(&bad, HK_GENERAL, 0, HK_NO_REST_DAY, &is), HK_EINVAL);
+    EXPECT_EQ(is, -1);
+}
+
+// ---- business days ------------------------------------------------------
+
+// The model: each day of 1997-2100 walked one by one, a business day being a
+// working weekday that no general list names.
+struct Walk {
+    int32_t first = static_cast<int32_t>(date_to_JD0(&kFirst));
+    std::vector<bool> business;
+    std::vector<int32_t> before;  // business days before day i
+    static constexpr Date kFirst{1997, 1, 1};
+
+    explicit Walk(uint8_t mask) {
+        std::vector<bool> holiday(static_cast<size_t>(date_to_JD0(&kLast) - first + 1));
+        for (int32_t y = HK_HOLIDAY_FIRST_YEAR; y <= HK_HOLIDAY_LAST_YEAR; ++y) {
+            for (const HkHoliday& h : list(y)) holiday[static_cast<size_t>(date_to_JD0(&h.date) - first)] = true;
+        }
+        before.push_back(0);
+        for (size_t i = 0; i < holiday.size(); ++i) {
+            business.push_back(!holiday[i] && (mask >> day_of_week_index_JD0(first + static_cast<double>(i)) & 1));
+            before.push_back(before.back() + business.back());
+        }
+    }
+    static constexpr Date kLast{2100, 12, 31};
+    int32_t size() const { return static_cast<int32_t>(business.size()); }
+    Date date(int32_t i) const { return JD0_to_date(first + i); }
+    // The index of the n-th business day after i (before, n < 0), or -1 outside.
+    int32_t step(int32_t i, int32_t n) const {
+        for (int32_t left = n < 0 ? -n : n; left > 0 && i >= 0 && i < size();) {
+            i += n < 0 ? -1 : 1;
+            if (i >= 0 && i < size() && business[static_cast<size_t>(i)]) --left;
+        }
+        return i >= 0 && i < size() ? i : -1;
+    }
+};
+
+void expect_date(hk_status s, const Date& got, const Walk& w, int32_t i, const char* what, int32_t day) {
+    if (i < 0) {
+        EXPECT_EQ(s, HK_ERANGE) << what << " " << day;
+    } else {
+        EXPECT_TRUE(s == HK_OK && same(got, w.date(i))) << what << " from day " << day;
+    }
+}
+
+TEST(HkBusinessDays, AgreeWithADayByDayWalk) {
+    for (uint8_t mask : {HK_MON_FRI, uint8_t{0x7E}, uint8_t{0x01}, uint8_t{0x7F}}) {
+        const Walk w(mask);
+        for (int32_t i = 0; i < w.size(); ++i) {
+            const Date d = w.date(i);
+            int32_t is = -1;
+            ASSERT_EQ(hk_is_business_day(&d, mask, &is), HK_OK);
+            ASSERT_EQ(is != 0, w.business[static_cast<size_t>(i)]) << i;
+            Date got{};
+            for (int32_t n : {1, -1, 3, -7, 250, -1000}) expect_date(hk_add_business_days(&d, n, mask, &got), got, w, w.step(i, n), "add", i);
+            expect_date(hk_next_business_day(&d, mask, &got), got, w, w.step(i, 1), "next", i);
+            expect_date(hk_previous_business_day(&d, mask, &got), got, w, w.step(i, -1), "previous", i);
+            const bool stays = w.business[static_cast<size_t>(i)];
+            const int32_t next = stays ? i : w.step(i, 1), previous = stays ? i : w.step(i, -1);
+            const auto month = [&](int32_t j) { return j < 0 ? -1 : w.date(j).month; };
+            expect_date(hk_roll(&d, HK_FOLLOWING, mask, &got), got, w, next, "following", i);
+            expect_date(hk_roll(&d, HK_PRECEDING, mask, &got), got, w, previous, "preceding", i);
+            if (next >= 0 && previous >= 0) {
+                expect_date(hk_roll(&d, HK_MODIFIED_FOLLOWING, mask, &got), got, w,
+                            month(next) == d.month ? next : previous, "modified following", i);
+                expect_date(hk_roll(&d, HK_MODIFIED_PRECEDING, mask, &got), got, w,
+                            month(previous) == d.month ? previous : next, "modified preceding", i);
+            }
+            const int32_t j = (i * 7919) % w.size();
+            const Date e = w.date(j);
+            int32_t count = 0;
+            ASSERT_EQ(hk_business_days_between(&d, &e, mask, &count), HK_OK);
+            ASSERT_EQ(count, w.before[static_cast<size_t>(j + 1)] - w.before[static_cast<size_t>(i + 1)]) << i << " " << j;
+        }
+    }
+}
+
+TEST(HkBusinessDays, Errors) {
+    Date out{1, 1, 1};
+    const Date d{2026, 4, 3}, late{2101, 1, 1}, early{1996, 12, 31}, bad{2026, 13, 1};
+    EXPECT_EQ(hk_add_business_days(&d, INT32_MAX, HK_MON_FRI, &out), HK_ERANGE);
+    EXPECT_EQ(hk_add_business_days(&d, INT32_MIN, HK_MON_FRI, &out), HK_ERANGE);
+    EXPECT_EQ(hk_add_business_days(&late, 0, HK_MON_FRI, &out), HK_ERANGE);
+    EXPECT_EQ(hk_add_business_days(&early, 1, HK_MON_FRI, &out), HK_ERANGE);
+    EXPECT_EQ(hk_add_business_days(&bad, 1, HK_MON_FRI, &out), HK_EINVAL);
+    EXPECT_EQ(hk_add_business_days(&d, 1, 0x80, &out), HK_EINVAL);
+    EXPECT_EQ(hk_roll(&d, 4, HK_MON_FRI, &out), HK_EINVAL);
+    EXPECT_EQ(hk_roll(&d, HK_FOLLOWING, HK_MON_FRI, nullptr), HK_ENULL);
+    EXPECT_TRUE(same(out, {1, 1, 1}));
+}
+
+}  // namespace
