@@ -20,7 +20,7 @@ install(EXPORT hkcalTargets NAMESPACE hkcal:: DESTINATION ${HKCAL_CMAKE_DIR})
 # The static library has an export set of its own, which hkcalConfig.cmake
 # loads only where it was installed.
 if(TARGET hkcal_static)
-  install(TARGETS hkcal_static EXPORT hkcalStaticTargets
+  install(TARGETS hkcal_static hkcal_hk_static EXPORT hkcalStaticTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
   install(EXPORT hkcalStaticTargets NAMESPACE hkcal:: DESTINATION ${HKCAL_CMAKE_DIR})
 endif()
@@ -46,8 +46,10 @@ file(RELATIVE_PATH HKCAL_PC_PREFIX
 file(RELATIVE_PATH HKCAL_PC_LIBDIR "${CMAKE_INSTALL_PREFIX}" "${CMAKE_INSTALL_FULL_LIBDIR}")
 file(RELATIVE_PATH HKCAL_PC_INCLUDEDIR "${CMAKE_INSTALL_PREFIX}" "${CMAKE_INSTALL_FULL_INCLUDEDIR}")
 string(REGEX REPLACE "/$" "" HKCAL_PC_PREFIX "${HKCAL_PC_PREFIX}")
-configure_file(${CMAKE_CURRENT_LIST_DIR}/hkcal.pc.in ${PROJECT_BINARY_DIR}/hkcal.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/hkcal.pc DESTINATION ${HKCAL_PKGCONFIG_DIR})
+foreach(pc hkcal hkcal_hk)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${pc}.pc.in ${PROJECT_BINARY_DIR}/${pc}.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/${pc}.pc DESTINATION ${HKCAL_PKGCONFIG_DIR})
+endforeach()
 
 # ---- the Debian package (cpack -G DEB) --------------------------------------
 if(NOT PROJECT_IS_TOP_LEVEL)

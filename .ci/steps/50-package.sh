@@ -21,25 +21,26 @@ trap cleanup EXIT
 
 fail() { echo "package: $*" >&2; exit 1; }
 
-# The holidays the examples print for 2024: lunar 1-2 fell on a Sunday, so
-# its holiday is the eve, 2024-02-09.
+# The general holidays the examples print for 2024 as the Government
+# gazetted them: lunar 1-2 fell on a Sunday, so the fourth day is a holiday.
 cat >"$work/expected-2024" <<'EOF'
-2024-01-01  New Year's Day
+2024-01-01  The first day of January
 2024-02-10  Lunar New Year's Day
-2024-02-09  Second day of Lunar New Year
-2024-02-12  Third day of Lunar New Year
+2024-02-12  The third day of Lunar New Year
+2024-02-13  The fourth day of Lunar New Year
 2024-03-29  Good Friday
-2024-03-30  Day following Good Friday
+2024-03-30  The day following Good Friday
 2024-04-01  Easter Monday
+2024-04-04  Ching Ming Festival
 2024-05-01  Labour Day
-2024-05-15  Birthday of the Buddha
+2024-05-15  The Birthday of the Buddha
 2024-06-10  Tuen Ng Festival
-2024-07-01  HKSAR Establishment Day
-2024-09-18  Day following Mid-Autumn Festival
+2024-07-01  Hong Kong Special Administrative Region Establishment Day
+2024-09-18  The day following the Chinese Mid-Autumn Festival
 2024-10-01  National Day
 2024-10-11  Chung Yeung Festival
 2024-12-25  Christmas Day
-2024-12-26  First weekday after Christmas Day
+2024-12-26  The first weekday after Christmas Day
 EOF
 
 # Runs "$@" for 2024 and for this year; the 2024 output must be the expected
@@ -58,10 +59,12 @@ cmake --build "$build"
 cmake --install "$build" --prefix "$work/stage"
 
 lib="$work/stage/lib"
-[ "$(readlink "$lib/libhkcal.so")" = libhkcal.so.1 ] || fail "libhkcal.so is not a link to libhkcal.so.1"
-[ "$(readlink "$lib/libhkcal.so.1")" = libhkcal.so.1.0.0 ] || fail "libhkcal.so.1 is not a link to libhkcal.so.1.0.0"
-readelf -d "$lib/libhkcal.so.1.0.0" | grep -q 'SONAME.*\[libhkcal\.so\.1\]' || fail "SONAME is not libhkcal.so.1"
-for f in include/hkcal.h lib/pkgconfig/hkcal.pc \
+for l in libhkcal libhkcal_hk; do
+  [ "$(readlink "$lib/$l.so")" = $l.so.1 ] || fail "$l.so is not a link to $l.so.1"
+  [ "$(readlink "$lib/$l.so.1")" = $l.so.1.0.0 ] || fail "$l.so.1 is not a link to $l.so.1.0.0"
+  readelf -d "$lib/$l.so.1.0.0" | grep -q "SONAME.*\[$l\.so\.1\]" || fail "$l: SONAME is not $l.so.1"
+done
+for f in include/hkcal.h include/hkcal_hk.h lib/pkgconfig/hkcal.pc lib/pkgconfig/hkcal_hk.pc \
          lib/cmake/hkcal/hkcalConfig.cmake lib/cmake/hkcal/hkcalConfigVersion.cmake \
          lib/cmake/hkcal/hkcalTargets.cmake; do
   [ -f "$work/stage/$f" ] || fail "$f not installed"
@@ -82,7 +85,7 @@ mv "$work/stage" "$work/moved"
 prefix="$work/moved"
 
 cc -std=c99 -Wall -Wextra -Wpedantic -Werror -o "$work/holidays-c" examples/holidays.c \
-  $(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs hkcal)
+  $(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs hkcal_hk)
 check_example c env LD_LIBRARY_PATH="$prefix/lib" "$work/holidays-c"
 
 cmake -S examples -B "$work/cxx" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -107,18 +110,19 @@ deb="$(echo "$build"/hkcal_*.deb)"
 dpkg-deb --field "$deb" Depends | grep -q 'libc6 (>=' || fail "Depends lacks versioned libc6"
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 for f in /usr/lib/libhkcal.so.1 /usr/lib/libhkcal.so /usr/include/hkcal.h \
+         /usr/lib/libhkcal_hk.so.1 /usr/include/hkcal_hk.h /usr/lib/pkgconfig/hkcal_hk.pc \
          /usr/lib/pkgconfig/hkcal.pc /usr/lib/cmake/hkcal/hkcalConfig.cmake ${tool:+/usr/$tool}; do
   dpkg -S "$f" >/dev/null || fail "$f is not in the installed package"
 done
 # The system copy serves the examples with no search paths set.
-cc -o "$work/holidays-system" examples/holidays.c $(env -u PKG_CONFIG_PATH pkg-config --cflags --libs hkcal)
+cc -o "$work/holidays-system" examples/holidays.c $(env -u PKG_CONFIG_PATH pkg-config --cflags --libs hkcal_hk)
 check_example system env -u LD_LIBRARY_PATH "$work/holidays-system"
 check_example system-python env -u LD_LIBRARY_PATH python3 examples/holidays.py
 $sudo dpkg -r hkcal >/dev/null
 if dpkg-query -W -f='${Status}' hkcal 2>/dev/null | grep -q "install ok installed"; then
   fail "hkcal still installed after dpkg -r"
 fi
-for f in /usr/lib/libhkcal.so.1 /usr/include/hkcal.h /usr/lib/pkgconfig/hkcal.pc; do
+for f in /usr/lib/libhkcal.so.1 /usr/lib/libhkcal_hk.so.1 /usr/include/hkcal.h /usr/lib/pkgconfig/hkcal.pc; do
   [ ! -e "$f" ] || fail "$f left behind by dpkg -r"
 done
 $sudo dpkg --purge hkcal >/dev/null
@@ -133,8 +137,8 @@ cmake -S "$src" -B "$build_static" -G Ninja -DCMAKE_BUILD_TYPE=Release -DHKCAL_W
 cmake --build "$build_static"
 cmake --install "$build_static" --prefix "$work/static"
 export PKG_CONFIG_PATH="$work/static/$libdir/pkgconfig"
-cc -o "$work/holidays-static" examples/holidays.c $(pkg-config --cflags hkcal) \
-  -Wl,-Bstatic $(pkg-config --static --libs hkcal) -Wl,-Bdynamic
+cc -o "$work/holidays-static" examples/holidays.c $(pkg-config --cflags hkcal_hk) \
+  -Wl,-Bstatic $(pkg-config --static --libs hkcal_hk) -Wl,-Bdynamic
 unset PKG_CONFIG_PATH
 if readelf -d "$work/holidays-static" | grep -E 'NEEDED.*(hkcal|stdc\+\+)'; then
   fail "the static C example needs the shared libraries above"
@@ -142,7 +146,7 @@ fi
 check_example static env -u LD_LIBRARY_PATH "$work/holidays-static"
 
 cmake -S examples -B "$work/cxx-static" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_PREFIX_PATH="$work/static" -DHKCAL_TARGET=hkcal::hkcal_static
+  -DCMAKE_PREFIX_PATH="$work/static" -DHKCAL_TARGET=hkcal::hkcal_hk_static
 cmake --build "$work/cxx-static"
 if readelf -d "$work/cxx-static/holidays" | grep 'NEEDED.*hkcal'; then
   fail "the static C++ example needs libhkcal"
