@@ -49,3 +49,11 @@ HKCAL_PEER Date icu_date_to_chinese(const Date* date);
 HKCAL_PEER Date icu_chinese_to_date(const Date* lunar);
 
 }  // namespace peer
+
+// ---- QuantLib (when installed): its HongKong calendar ---------------------------
+
+namespace peer {
+// The n-th business day after the date by QuantLib's HongKong calendar
+// (Calendar::advance with Days; its holiday data ends in the early 2020s).
+HKCAL_PEER Date quantlib_add_business_days(const Date* date, int32_t n);
+}  // namespace peer

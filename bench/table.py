@@ -27,6 +27,11 @@ TARGETS = [
     ("chinese_to_date/lunar", "peers", 0.001),
     ("chinese_to_date/lunar", "date_to_JD0/lunar/hkcal", 2.0),
     ("holidays/1936-2031", None, 400.0),
+    ("is_business_day/1998-2095", "day_of_week_index_JD0/1998-2095/hkcal", 1.5),
+    ("add_business_days(1000)/1998-2095", "add_business_days(1)/1998-2095/hkcal", 1.2),
+    ("add_business_days(-1000)/1998-2095", "add_business_days(1)/1998-2095/hkcal", 1.2),
+    ("add_business_days(250)/2005-2022", "peers", 0.05),
+    ("holidays_general/1998-2095", None, 500.0),
 ]
 
 

@@ -25,7 +25,7 @@ int32_t working_weekdays(uint8_t mask, int32_t n) {
 }
 
 // Year index [0, kYears) of a day of [kFirstDay, kEndDay).
-int32_t year_index(int32_t jd) { return table::year_of(jd) - law::kFirstYear; }
+int32_t year_index(int32_t jd) { return civil::from_jd0(jd).year - law::kFirstYear; }
 
 // Business days in [kFirstDay, jd), for jd in [kFirstDay, kEndDay]; [0, 26500].
 int32_t rank(uint8_t mask, int32_t jd) {
@@ -95,20 +95,36 @@ hk_status add(uint8_t mask, int32_t jd, int64_t n, int32_t& result) {
     return HK_OK;
 }
 
-bool is_business_day(uint8_t mask, int32_t jd) { return works(mask, jd) && !table::tables().is_holiday(jd); }
+bool is_business_day(uint8_t mask, int32_t jd) { return works(mask, jd) && !table::tables().is_holiday(civil::from_jd0(jd)); }
+static_assert(table::kFirstDay % 7 == (kFirstWeekday + 6) % 7);  // weekday(jd) = (jd + 1) % 7
 
 hk_status write(hk_status s, int32_t jd, Date* out) {
     if (s == HK_OK) *out = civil::from_jd0(jd);
     return s;
 }
 
+// The error of a call whose date or mask the fast path refused.
+[[gnu::noinline, gnu::cold]] hk_status business_day_error(const Date* date, uint8_t workdays) {
+    int32_t jd = 0;
+    return check(date, workdays, jd);
+}
+
 }  // namespace
 
 extern "C" hk_status hk_is_business_day(const Date* date, uint8_t workdays, int32_t* result) {
     if (!date || !result) return HK_ENULL;
-    int32_t jd = 0;
-    if (hk_status s = check(date, workdays, jd)) return s;
-    *result = is_business_day(workdays & 0x7F, jd);
+    const auto y = static_cast<uint32_t>(date->year - law::kFirstYear);  // [0, kYears) when covered
+    const auto m = static_cast<uint32_t>(date->month - 1);               // [0, 11] when valid
+    const auto day = static_cast<uint32_t>(date->day - 1);
+    if (y >= table::kYears || m >= 12 || (workdays & 0x7F) == 0) return business_day_error(date, workdays);
+    const uint32_t month = y * 12 + m;
+    const table::MonthShape& shape = table::kMonths[month];
+    if (day >= shape.length) return business_day_error(date, workdays);
+    // Branch-free: a working weekday and no holiday (random dates would mispredict a branch).
+    // The week's mask repeated six times (bits 0-41): bit k is weekday k % 7, so no division is needed.
+    constexpr uint64_t kRepeat = 1 | 1 << 7 | 1 << 14 | 1 << 21 | 1 << 28 | uint64_t{1} << 35;
+    const uint64_t working = (uint64_t{workdays} & 0x7F) * kRepeat >> (shape.weekday + day);
+    *result = static_cast<int32_t>(working & ~(table::tables().month_holidays[month] >> day) & 1u);
     return HK_OK;
 }
 

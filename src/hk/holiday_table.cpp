@@ -27,8 +27,8 @@ Tables build() {
                     if (same_day_and_key(day, s)) y.statutory_bits |= 1u << h;
                 }
             }
-            const int32_t d = day.jd - kFirstDay;
-            t.holiday_bits[static_cast<std::size_t>(d / 64)] |= uint64_t{1} << (d % 64);
+            const Date date = civil::from_jd0(day.jd);
+            t.month_holidays[static_cast<std::size_t>(i * 12 + date.month - 1)] |= 1u << (date.day - 1);
             ++t.before[static_cast<std::size_t>(i + 1)][static_cast<std::size_t>(law::weekday(day.jd))];
         }
     }
@@ -37,9 +37,6 @@ Tables build() {
 
 }  // namespace
 
-const Tables& tables() {
-    static const Tables kTables = build();
-    return kTables;
-}
+const Tables g_tables = build();
 
 }  // namespace hkcal::hk::table

@@ -1,0 +1,110 @@
+// The law's holidays and business days (libhkcal_hk): a business-day test
+// against the classic weekday, adding n business days for small and large n
+// and against QuantLib's HongKong calendar, and a year's general holidays.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "hkcal.h"
+#include "hkcal_hk.h"
+#include "peers.hpp"
+
+namespace {
+
+constexpr std::size_t kInputs = 8192, kMask = kInputs - 1;
+
+std::vector<Date> dates(Date first, Date last, uint64_t seed) {
+    std::mt19937_64 rng(seed);
+    std::uniform_int_distribution<int64_t> pick(static_cast<int64_t>(date_to_JD0(&first)),
+                                                static_cast<int64_t>(date_to_JD0(&last)));
+    std::vector<Date> out;
+    for (std::size_t i = 0; i < kInputs; ++i) out.push_back(JD0_to_date(static_cast<double>(pick(rng))));
+    return out;
+}
+
+// 1998-2095: n = +-1000 business days stays within 1997-2100.
+const std::vector<Date> g_days = dates({1998, 1, 1}, {2095, 12, 31}, 0x627573);
+// 2005-2022: 250 business days on stays within QuantLib's data.
+const std::vector<Date> g_quantlib_days = dates({2005, 1, 1}, {2022, 12, 31}, 0x716c);
+
+void bm_weekday(benchmark::State& state) {
+    std::vector<double> jds;
+    for (const Date& d : g_days) jds.push_back(date_to_JD0(&d));
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(day_of_week_index_JD0(jds[i]));
+        i = (i + 1) & kMask;
+    }
+}
+
+void bm_is_business_day(benchmark::State& state) {
+    std::size_t i = 0;
+    int32_t result = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hk_is_business_day(&g_days[i], HK_MON_FRI, &result));
+        benchmark::DoNotOptimize(result);
+        i = (i + 1) & kMask;
+    }
+}
+
+void bm_add(benchmark::State& state, const std::vector<Date>* in, int32_t n) {
+    std::size_t i = 0;
+    Date result{};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hk_add_business_days(&(*in)[i], n, HK_MON_FRI, &result));
+        benchmark::DoNotOptimize(result);
+        i = (i + 1) & kMask;
+    }
+}
+
+void bm_quantlib(benchmark::State& state, int32_t n) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(peer::quantlib_add_business_days(&g_quantlib_days[i], n));
+        i = (i + 1) & kMask;
+    }
+}
+
+void bm_holidays(benchmark::State& state) {
+    std::size_t i = 0;
+    HkHoliday list[HK_MAX_HOLIDAYS];
+    size_t count = 0;
+    for (auto _ : state) {
+        const int32_t year = g_days[i].year;
+        benchmark::DoNotOptimize(hk_holidays(year, HK_GENERAL, 0, HK_NO_REST_DAY, list, HK_MAX_HOLIDAYS, &count));
+        benchmark::ClobberMemory();
+        i = (i + 1) & kMask;
+    }
+}
+
+// Notes on stderr the start dates on which QuantLib's calendar and the law's list disagree.
+void compare_quantlib() {
+    std::size_t differ = 0;
+    for (const Date& d : g_quantlib_days) {
+        Date ours{};
+        hk_add_business_days(&d, 250, HK_MON_FRI, &ours);
+        const Date theirs = peer::quantlib_add_business_days(&d, 250);
+        differ += ours.year != theirs.year || ours.month != theirs.month || ours.day != theirs.day;
+    }
+    if (differ != 0) std::fprintf(stderr, "note: QuantLib's HongKong advance(250) differs on %zu of %zu dates\n", differ, kInputs);
+}
+
+[[maybe_unused]] const bool g_registered = [] {
+    benchmark::RegisterBenchmark("day_of_week_index_JD0/1998-2095/hkcal", bm_weekday);
+    benchmark::RegisterBenchmark("is_business_day/1998-2095/hkcal", bm_is_business_day);
+    for (const int32_t n : {1, 1000, -1000}) {
+        const std::string job = "add_business_days(" + std::to_string(n) + ")/1998-2095/hkcal";
+        benchmark::RegisterBenchmark(job.c_str(), bm_add, &g_days, n);
+    }
+    benchmark::RegisterBenchmark("add_business_days(250)/2005-2022/hkcal", bm_add, &g_quantlib_days, 250);
+#ifdef HKCAL_BENCH_QUANTLIB
+    benchmark::RegisterBenchmark("add_business_days(250)/2005-2022/quantlib", bm_quantlib, 250);
+    compare_quantlib();
+#endif
+    benchmark::RegisterBenchmark("holidays_general/1998-2095/hkcal", bm_holidays);
+    return true;
+}();
+
+}  // namespace
