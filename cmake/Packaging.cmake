@@ -25,6 +25,13 @@ if(TARGET hkcal_static)
   install(EXPORT hkcalStaticTargets NAMESPACE hkcal:: DESTINATION ${HKCAL_CMAKE_DIR})
 endif()
 
+# ---- the Python package ----------------------------------------------------------
+# python/hkcal for the system's python3 (Debian's dist-packages); it loads the
+# libraries from the system's library path.
+set(HKCAL_PYTHON_DIR lib/python3/dist-packages CACHE STRING "Where to install the Python package hkcal")
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/python/hkcal DESTINATION ${HKCAL_PYTHON_DIR}
+  FILES_MATCHING PATTERN "*.py" PATTERN "py.typed" PATTERN "__pycache__" EXCLUDE)
+
 # ---- find_package(hkcal 1.0) --------------------------------------------------
 configure_package_config_file(
   ${CMAKE_CURRENT_LIST_DIR}/hkcalConfig.cmake.in

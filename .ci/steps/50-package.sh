@@ -95,7 +95,8 @@ grep -qxF "hkcal_DIR:PATH=$prefix/lib/cmake/hkcal" "$work/cxx/CMakeCache.txt" \
 cmake --build "$work/cxx"
 check_example cxx "$work/cxx/holidays"
 
-check_example python env LD_LIBRARY_PATH="$prefix/lib" python3 examples/holidays.py
+check_example python env LD_LIBRARY_PATH="$prefix/lib" PYTHONPATH="$prefix/lib/python3/dist-packages" \
+  /usr/bin/python3 examples/holidays.py
 
 cmp "$work/c-now" "$work/cxx-now" || fail "C and C++ examples disagree on this year"
 cmp "$work/c-now" "$work/python-now" || fail "C and Python examples disagree on this year"
@@ -111,13 +112,14 @@ dpkg-deb --field "$deb" Depends | grep -q 'libc6 (>=' || fail "Depends lacks ver
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 for f in /usr/lib/libhkcal.so.1 /usr/lib/libhkcal.so /usr/include/hkcal.h \
          /usr/lib/libhkcal_hk.so.1 /usr/include/hkcal_hk.h /usr/lib/pkgconfig/hkcal_hk.pc \
-         /usr/lib/pkgconfig/hkcal.pc /usr/lib/cmake/hkcal/hkcalConfig.cmake ${tool:+/usr/$tool}; do
+         /usr/lib/pkgconfig/hkcal.pc /usr/lib/cmake/hkcal/hkcalConfig.cmake \
+         /usr/lib/python3/dist-packages/hkcal/__init__.py ${tool:+/usr/$tool}; do
   dpkg -S "$f" >/dev/null || fail "$f is not in the installed package"
 done
 # The system copy serves the examples with no search paths set.
 cc -o "$work/holidays-system" examples/holidays.c $(env -u PKG_CONFIG_PATH pkg-config --cflags --libs hkcal_hk)
 check_example system env -u LD_LIBRARY_PATH "$work/holidays-system"
-check_example system-python env -u LD_LIBRARY_PATH python3 examples/holidays.py
+check_example system-python env -u LD_LIBRARY_PATH -u PYTHONPATH /usr/bin/python3 examples/holidays.py
 $sudo dpkg -r hkcal >/dev/null
 if dpkg-query -W -f='${Status}' hkcal 2>/dev/null | grep -q "install ok installed"; then
   fail "hkcal still installed after dpkg -r"
@@ -138,7 +140,7 @@ cmake --build "$build_static"
 cmake --install "$build_static" --prefix "$work/static"
 export PKG_CONFIG_PATH="$work/static/$libdir/pkgconfig"
 cc -o "$work/holidays-static" examples/holidays.c $(pkg-config --cflags hkcal_hk) \
-  -Wl,-Bstatic $(pkg-config --static --libs hkcal_hk) -Wl,-Bdynamic
+  -Wl,-Bstatic $(pkg-config --libs hkcal_hk) -lstdc++ -Wl,-Bdynamic -lm  # glibc's libm stays shared
 unset PKG_CONFIG_PATH
 if readelf -d "$work/holidays-static" | grep -E 'NEEDED.*(hkcal|stdc\+\+)'; then
   fail "the static C example needs the shared libraries above"

@@ -42,7 +42,7 @@ class Holiday:
     date: datetime.date
     name: str  # English, as the Government publishes it
     name_zh: str  # Traditional Chinese, as the Government publishes it
-    key: str  # stable identifier within the year ("lunar_new_year_2")
+    key: str  # stable identifier within the year ("lunar-new-year-2")
     observed_for: Optional[datetime.date]  # the festival's own date when this day replaces it
     kinds: frozenset  # the lists ("general", "statutory") that hold this day under this key
 
@@ -235,8 +235,7 @@ def busdaycalendar(start_year: int, end_year: int, *, weekmask: WeekMask = "1111
     """A numpy.busdaycalendar with the general holidays of start_year to
     end_year (1997-2100), for numpy.busday_offset, numpy.busday_count and
     pandas' CustomBusinessDay(calendar=...). Outside those years numpy knows
-    no holiday: keep its dates within them. Sundays, all general holidays,
-    are never business days, whatever the weekmask. Needs numpy."""
+    no holiday: keep its dates within them. Needs numpy."""
     try:
         import numpy
     except ImportError:
@@ -245,7 +244,7 @@ def busdaycalendar(start_year: int, end_year: int, *, weekmask: WeekMask = "1111
     end_year = _int32(end_year, "end_year", _HOLIDAY_YEARS)
     if end_year < start_year:
         raise ValueError(f"end_year {end_year} is before start_year {start_year}")
-    bits = _weekmask(weekmask) & ~1  # bit 0: Sunday
+    bits = _weekmask(weekmask)  # bit 0: Sunday
     days = [h.date for year in range(start_year, end_year + 1) for h in holidays(year)]
     return numpy.busdaycalendar(weekmask=[bool(bits >> (i + 1) % 7 & 1) for i in range(7)],
                                 holidays=numpy.array(days, dtype="datetime64[D]"))
