@@ -1,6 +1,6 @@
 # The hkcal command-line tool, run by tests/cli/cli_test.py (golden outputs
-# and error messages, every parser's accepted and rejected texts among them, the
-# holiday rules, its JSON, CSV and iCalendar output read by real parsers:
+# and error messages, every parser's accepted and rejected texts among them;
+# its JSON, CSV and iCalendar output read by real parsers:
 # Debian's python3 with python3-icalendar, and closed or full outputs).
 if(TARGET hkcal_tool)
   # Debian's interpreter, which has python3-icalendar; another python3 found
@@ -9,7 +9,7 @@ if(TARGET hkcal_tool)
   if(NOT HKCAL_CLI_PYTHON)
     find_program(HKCAL_CLI_PYTHON python3 REQUIRED)
   endif()
-  foreach(group golden rules parsers pipes)
+  foreach(group golden parsers pipes)
     add_test(NAME cli.${group}
              COMMAND ${HKCAL_CLI_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/cli/cli_test.py ${group} $<TARGET_FILE:hkcal_tool>)
   endforeach()
