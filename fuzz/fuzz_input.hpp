@@ -49,6 +49,11 @@ inline constexpr double kSpecialDoubles[] = {
     715827886.0, 715827887.0, 715827893.0, -715827883.0, -715827884.0, -715827890.0,
     538680517.0, 538680517.5, 538680518.0, 538680524.0, -535039258.0, -535039259.0, -535039265.0};
 
+// Field values at the int32 ends and where the formulas wrap or turn.
+inline constexpr int32_t kHostile[] = {INT32_MIN, INT32_MIN + 1, -214749, -214748, -4801, -4713, -13, -12, -1, 0, 1,
+                                       2, 9, 10, 12, 13, 14, 15, 28, 29, 31, 32, 99, 100, 1582, 1583, 1700, 2000,
+                                       214748, INT32_MAX - 1, INT32_MAX};
+
 class Input {
 public:
     Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
@@ -80,7 +85,8 @@ private:
             case 2: return fold(raw >> 3, 1899, 2102);    // years of the lunar tables
             case 3: return fold(raw >> 3, -1500, 1500);   // HHMM offsets
             case 4: return fold(raw >> 3, -2, 370);       // day numbers
-            case 5: return static_cast<int32_t>(raw >> 3) - 0x10000000;  // large either way
+            case 5: return raw & 8 ? kHostile[(raw >> 4) % std::size(kHostile)]
+                                   : static_cast<int32_t>(raw >> 4) - 0x08000000;  // turning points, or large
             case 6: return raw & 8 ? INT32_MAX - static_cast<int32_t>(raw >> 4 & 15) : INT32_MIN + static_cast<int32_t>(raw >> 4 & 15);
             default: return fold(raw >> 3, -14, 14);      // lunar months
         }
@@ -130,18 +136,22 @@ inline double Input::read<double>() {
     }
 }
 
-// Shaped: a year of the cut-over's or the lunar tables' range, or any
-// shaped int32; a month -14..14 (negative: a leap month), a day -2..32.
+// Shaped: a year of the lunar tables' range, of the cut-over's, 1581-1583,
+// or any shaped int32; a month -14..14 (negative: a leap month) and a day
+// -2..32, or one time in eight any shaped int32.
 template <>
 inline Date Input::read<Date>() {
     if (!shaped_) {
         const int32_t y = static_cast<int32_t>(u32()), m = static_cast<int32_t>(u32());
         return Date{y, m, static_cast<int32_t>(u32())};
     }
-    const uint32_t raw = u32();
-    const int32_t y = raw & 1 ? fold(raw >> 1, 1899, 2102) : raw & 2 ? fold(raw >> 2, -1418, 4582) : shaped_int(raw >> 2);
-    const int32_t m = fold(u32(), -14, 14);
-    return Date{y, m, fold(u32(), -2, 32)};
+    const uint32_t raw = u32(), month = u32(), day = u32();
+    const int32_t y = raw & 1   ? fold(raw >> 1, 1899, 2102)
+                      : raw & 2 ? fold(raw >> 2, -1418, 4582)
+                      : raw & 4 ? fold(raw >> 3, 1581, 1583)
+                                : shaped_int(raw >> 3);
+    const auto field = [this](uint32_t r, int32_t lo, int32_t hi) { return r % 8 ? fold(r >> 3, lo, hi) : shaped_int(r >> 3); };
+    return Date{y, field(month, -14, 14), field(day, -2, 32)};
 }
 
 // Shaped: fields near and just outside their valid ranges.
