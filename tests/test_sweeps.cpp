@@ -86,8 +86,9 @@ TEST(Sweep, EveryYearsRulesMonthsAndHolidays) {
     }
 }
 
-// Every date built from the hostile fields and every date of 1581-1583 with
-// fields just outside their ranges: validity, JD0, day number, packing,
+// Every date built from the hostile fields, every date of 1581-1583 with
+// fields just outside their ranges and the days around JD +-715827888, where
+// the quick weekday ends: validity, JD0, day number, packing,
 // comparisons with a neighbour, the weekday searches and the month, year and
 // counted-day steps by hostile and small counts with every weekday set.
 TEST(Sweep, EveryArgumentFromHostileFields) {
@@ -98,6 +99,8 @@ TEST(Sweep, EveryArgumentFromHostileFields) {
     for (int32_t y = 1581; y <= 1583; ++y)
         for (int32_t m = -1; m <= 13; ++m)
             for (int32_t d = -1; d <= 32; ++d) dates.push_back(Date{y, m, d});
+    for (double j = 715827880; j <= 715827895; ++j)
+        for (const double sign : {-1.0, 1.0}) dates.push_back(model::JD0_to_date(sign * j));
     std::vector<int32_t> counts(std::begin(kHostile), std::end(kHostile));
     for (int32_t n = -8; n <= 8; ++n) counts.push_back(n);
     for (size_t i = 0; i < dates.size(); ++i) {
