@@ -139,20 +139,26 @@ void add(const std::string& name, void (*fn)(benchmark::State&, Args...), std::t
     benchmark::RegisterBenchmark(name.c_str(), fn, args...);
 }
 
-template <double (*To)(const Date*), Date (*From)(double), int32_t (*Weekday)(double)>
-void add_core(const std::string& impl) {
+template <double (*To)(const Date*), Date (*From)(double)>
+void add_conversions(const std::string& impl) {
     add("date_to_JD0/1600-2400/" + impl, bm_date_to_jd<To>, &g_modern->dates);
     add("date_to_JD0/1-2400/" + impl, bm_date_to_jd<To>, &g_historic->dates);
     add("JD0_to_date/1600-2400/" + impl, bm_jd_to_date<From>, &g_modern->jds);
     add("JD0_to_date/1-2400/" + impl, bm_jd_to_date<From>, &g_historic->jds);
     add("round_trip/1600-2400/" + impl, bm_round_trip<To, From>, g_modern);
     add("round_trip/1-2400/" + impl, bm_round_trip<To, From>, g_historic);
+}
+
+template <double (*To)(const Date*), Date (*From)(double), int32_t (*Weekday)(double)>
+void add_core(const std::string& impl) {
+    add_conversions<To, From>(impl);
     add("day_of_week_index_JD0/1600-2400/" + impl, bm_jd_to_int<Weekday>, &g_modern->jds);
 }
 
 void register_all(bool icu) {
     add_core<date_to_JD0, JD0_to_date, day_of_week_index_JD0>("hkcal");
     add_core<peer::chrono_date_to_JD0, peer::chrono_JD0_to_date, peer::chrono_day_of_week>("chrono");
+    add_conversions<peer::neri_schneider_date_to_JD0, peer::neri_schneider_JD0_to_date>("neri_schneider");
 #ifdef HKCAL_BENCH_HINNANT
     add_core<peer::hinnant_date_to_JD0, peer::hinnant_JD0_to_date, peer::hinnant_day_of_week>("hinnant");
 #endif
@@ -226,6 +232,8 @@ void check_peers(bool icu) {
     compare("chrono day_of_week_index_JD0", g_historic->jds, day_of_week_index_JD0, peer::chrono_day_of_week);
     compare("glibc date_to_JD0", modern, date_to_JD0, peer::glibc_date_to_JD0);
     compare("glibc JD0_to_date", g_modern->jds, JD0_to_date, peer::glibc_JD0_to_date);
+    compare("Neri-Schneider date_to_JD0", modern, date_to_JD0, peer::neri_schneider_date_to_JD0);
+    compare("Neri-Schneider JD0_to_date", g_modern->jds, JD0_to_date, peer::neri_schneider_JD0_to_date);
     compare("Meeus easter", g_years, easter, peer::meeus_easter);
     for (const int32_t n : {10, 13, -13}) {
         std::size_t differ = 0;

@@ -29,6 +29,11 @@ HKCAL_PEER double glibc_date_to_JD0(const Date* date);
 // JD0_to_date through gmtime_r.
 HKCAL_PEER Date glibc_JD0_to_date(double jd);
 
+// ---- Neri and Schneider's Euclidean affine functions (proleptic Gregorian) ----
+
+HKCAL_PEER double neri_schneider_date_to_JD0(const Date* date);
+HKCAL_PEER Date neri_schneider_JD0_to_date(double jd);
+
 // ---- Howard Hinnant's date (header only, when installed) ---------------------
 
 HKCAL_PEER double hinnant_date_to_JD0(const Date* date);

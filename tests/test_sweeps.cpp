@@ -84,6 +84,22 @@ TEST(Sweep, EveryYearsRulesMonthsAndHolidays) {
     }
 }
 
+// The days around JD +-715827888, where the quick weekday ends: the
+// weekday and the searches from every weekday.
+TEST(Sweep, WeekdaysWhereTheQuickWeekdayEnds) {
+    for (double j = 715827880; j <= 715827895; ++j)
+        for (const double jd : {j, -j}) {
+            const Date d = model::JD0_to_date(jd);
+            ASSERT_EQ(day_of_week_index_JD0(jd), model::day_of_week_index_JD0(jd)) << jd;
+            ASSERT_EQ(day_of_week_index(&d), model::day_of_week_index(&d)) << jd;
+            for (uint32_t dow = 0; dow <= 6; ++dow) {
+                ASSERT_EQ(Nth_DOW_after_date(2, dow, &d), model::Nth_DOW_after_date(2, dow, &d)) << jd;
+                ASSERT_EQ(Nth_DOW_before_date(2, dow, &d), model::Nth_DOW_before_date(2, dow, &d)) << jd;
+                ASSERT_EQ(DOW_closest_to_date(dow, &d), model::DOW_closest_to_date(dow, &d)) << jd;
+            }
+        }
+}
+
 // Every day of the lunar table's range converts as the model's month walk
 // says and back; every year of the table and beyond it, with months and days
 // in and far out of range, converts as the walk says.

@@ -7,16 +7,16 @@ namespace {
 
 // The JD0 of any fields, as the double the day arithmetic computes with.
 double jd0_of(const Date* date) {
-    return static_cast<double>(jd_from_fields(date->year, date->month, date->day));
+    return static_cast<double>(fields_to_jd(date->year, date->month, date->day));
 }
 
 }  // namespace
 
 extern "C" {
 
-Date date_N_days_after_date(double n, const Date* date) { return date_from_jd(jd0_of(date) + n); }
+Date date_N_days_after_date(double n, const Date* date) { return date_from_jd0_rounded(jd0_of(date) + n); }
 
-Date date_N_days_before_date(double n, const Date* date) { return date_from_jd(jd0_of(date) - n); }
+Date date_N_days_before_date(double n, const Date* date) { return date_from_jd0_rounded(jd0_of(date) - n); }
 
 double days_between_dates(const Date* a, const Date* b) { return jd0_of(a) - jd0_of(b); }
 

@@ -98,11 +98,11 @@ constexpr Date add_counted_days(const Date& d, int32_t n, uint8_t flags) noexcep
     const WeekdaySet& set = kWeekdaySets[counted];
     const uint64_t weeks = (a * set.multiplier) >> set.shift;  // a / k, [0, 2^31]
     const uint64_t rest = a - weeks * set.size;                 // a % k, [0, 6]
-    const int64_t start = jd_from_fields(year, month, day);
+    const int64_t start = fields_to_jd(year, month, day);
     const uint32_t offsets = kCountedDayOffsets[n < 0][counted][rest];
     const int32_t weekday = weekday_from_jd(start);  // also that of start +- whole weeks
     const int64_t offset = static_cast<int64_t>(7 * weeks) + ((offsets >> (4 * weekday)) & 15);  // [1, 7 * 2^31]
-    return date_from_jd(n > 0 ? start + offset : start - offset);  // |jd| < 8.6e11 + 7 * 2^31
+    return date_from_whole_jd(n > 0 ? start + offset : start - offset);  // |jd| < 8.6e11 + 7 * 2^31
 }
 
 }  // namespace hkcal::detail

@@ -1,5 +1,5 @@
 // Day numbers (day number 1 is 1 January): the exported wrappers.
-#include "calendar/calendar.hpp"
+#include "calendar/day_number.hpp"
 
 using namespace hkcal::detail;
 

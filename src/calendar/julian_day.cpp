@@ -1,15 +1,17 @@
 // Julian Day Numbers: the exported wrappers.
-#include "calendar/calendar.hpp"
+#include "calendar/date_to_jd.hpp"
+#include "calendar/int_math.hpp"
+#include "calendar/jd_to_date.hpp"
 
 using namespace hkcal::detail;
 
 extern "C" {
 
 double date_to_JD0(const Date* date) {
-    return static_cast<double>(jd_from_fields(date->year, date->month, date->day));
+    return static_cast<double>(fields_to_jd(date->year, date->month, date->day));
 }
 
-Date JD0_to_date(double jd) { return date_from_jd(jd); }
+Date JD0_to_date(double jd) { return date_from_jd0_rounded(jd); }
 
 Date JD0_to_gregorian(double jd) {
     return jd_in_range(jd) ? gregorian_from_jd(floor_to_int(jd + 0.5)) : kNullDate;

@@ -1,5 +1,5 @@
 // Calendar rules and validity: the exported wrappers.
-#include "calendar/calendar.hpp"
+#include "calendar/rules.hpp"
 
 using namespace hkcal::detail;
 
@@ -9,11 +9,11 @@ Date make_date(int32_t year, int32_t month, int32_t day) { return Date{year, mon
 
 int32_t leap_year(int32_t year) { return is_leap(year) ? 1 : 0; }
 
-int32_t days_in_month(int32_t month) { return common_month_length(month); }
+int32_t days_in_month(int32_t month) { return month_length_in(false, month); }
 
 int32_t days_in_month_for_year(int32_t year, int32_t month) { return month_length(year, month); }
 
-int32_t days_in_year(int32_t year) { return is_leap(year) ? 366 : 365; }
+int32_t days_in_year(int32_t year) { return year_length(year); }
 
 int32_t valid_date(const Date* date) { return valid(*date) ? 1 : 0; }
 

@@ -5,24 +5,21 @@
 
 #include <cstdint>
 
+#include "calendar/rules.hpp"
 #include "hkcal.h"
 
 namespace hkcal::hk::civil {
 
 inline constexpr int32_t kUnixEpochJD0 = 2440588;
 
-constexpr bool is_leap(int32_t y) { return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0); }
-
-// Days of month m (1-12) of Gregorian year y.
+// Days of month m of Gregorian year y; 0 for a month outside 1-12.
 constexpr int32_t month_days(int32_t y, int32_t m) {
-    constexpr int8_t kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && is_leap(y) ? 29 : kDays[m - 1];
+    return detail::month_length_in(detail::gregorian_leap(y), m);
 }
 
 // True for a valid Gregorian date of years 1-9999 (any field values safe).
 constexpr bool valid(const Date& d) {
-    return d.year >= 1 && d.year <= 9999 && d.month >= 1 && d.month <= 12 && d.day >= 1 &&
-           d.day <= month_days(d.year, d.month);
+    return d.year >= 1 && d.year <= 9999 && d.day >= 1 && d.day <= month_days(d.year, d.month);
 }
 
 // JD0 of a valid Gregorian date of years 1-9999.

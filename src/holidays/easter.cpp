@@ -49,7 +49,7 @@ constexpr Date easter_sunday(int32_t year) noexcept {
 // JD leaves int32.
 constexpr Date easter_plus(int32_t year, int64_t days) noexcept {
     const Date e = easter_sunday(year);
-    return date_from_jd(jd_from_fields(e.year, e.month, e.day) + days);
+    return date_from_whole_jd(fields_to_jd(e.year, e.month, e.day) + days);
 }
 
 static_assert(easter_sunday(2000).month == 4 && easter_sunday(2000).day == 23);

@@ -17,10 +17,10 @@ enum class Move { on_jd_line, day_field };
 // a date whose JD leaves int32 is the null date.
 constexpr Date unless_sunday(const Date& base, int32_t days, Move move = Move::on_jd_line) noexcept {
     if (base.month == 0) return kNullDate;
-    const int64_t jd = jd_from_fields(base.year, base.month, base.day);
+    const int64_t jd = fields_to_jd(base.year, base.month, base.day);
     if (weekday_from_jd(jd) != kSunday) return base;
     if (move == Move::day_field) return assemble_date(base.year, base.month, base.day + days);
-    return date_from_jd(jd + days);
+    return date_from_whole_jd(jd + days);
 }
 
 // The Gregorian date of lunar (year, month, day); the null date outside

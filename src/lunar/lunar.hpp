@@ -67,7 +67,7 @@ struct GregorianYearPair {
 
 // The first-day table (day number of each month's first day, index 1-12,
 // and a closing entry) of a common or a leap year.
-constexpr const int32_t* first_days(bool leap) noexcept { return leap ? kFirstDayLeap : kFirstDayCommon; }
+constexpr const int32_t* first_days(bool leap) noexcept { return leap ? kFirstDayLeap.of : kFirstDayCommon.of; }
 
 constexpr GregorianYearPair gregorian_year_pair(bool first_leap, bool second_leap) noexcept {
     GregorianYearPair pair{};
@@ -153,8 +153,6 @@ inline constexpr std::size_t kLunarMonthCount = [] {
     return n;
 }();
 
-constexpr int32_t gregorian_year_days(int32_t year) noexcept { return is_leap(year) ? 366 : 365; }
-
 inline constexpr auto kLunarMonths = [] {
     std::array<LunarMonth, kLunarMonthCount> months{};
     std::size_t k = 0;
@@ -167,7 +165,7 @@ inline constexpr auto kLunarMonths = [] {
                                      static_cast<int8_t>(lunar_month_at_place(p, r.leap_month))};
             eve += r.month_is_long[static_cast<std::size_t>(p - 1)] == '1' ? 30 : 29;
         }
-        days_before += gregorian_year_days(r.year);
+        days_before += year_length(r.year);
         if (k == kLunarMonthCount - 1) months[k] = LunarMonth{eve, static_cast<int16_t>(r.year + 1), 1};
     }
     return months;

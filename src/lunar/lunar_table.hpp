@@ -143,7 +143,7 @@ constexpr int32_t lunar_year_length(const LunarYearRecord& r) noexcept {
 // The new_year_offset the year after `r` must have: r's year ends that many
 // days into the next Gregorian year.
 constexpr int32_t next_new_year_offset(const LunarYearRecord& r) noexcept {
-    return r.new_year_offset + lunar_year_length(r) - (is_leap(r.year) ? 366 : 365);
+    return r.new_year_offset + lunar_year_length(r) - year_length(r.year);
 }
 
 // Lunar new year falls between 21 January and 20 February: the day before

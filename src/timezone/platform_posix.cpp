@@ -15,20 +15,16 @@ inline constexpr int64_t kMinutesPerDay = 24 * 60;
 inline constexpr int32_t kFirstYear = 1601;   // the platform's first year
 inline constexpr int32_t kLastYear = 30827;   // and its last
 // JD 2305814 is 1601-01-01, JD 12980755 is 30827-12-31 (both Gregorian).
-inline constexpr int64_t kFirstJD = jd_from_fields(kFirstYear, 1, 1);
-inline constexpr int64_t kLastJD = jd_from_fields(kLastYear, 12, 31);
+inline constexpr int64_t kFirstJD = fields_to_jd(kFirstYear, 1, 1);
+inline constexpr int64_t kLastJD = fields_to_jd(kLastYear, 12, 31);
 static_assert(kFirstJD == 2305814 && kLastJD == 12980755);
 
 // True when the record names a real time of the years 1601-30827; the day
 // of the week is not read.
 constexpr bool valid_time(const SYSTEMTIME& t) noexcept {
-    if (t.wYear < kFirstYear || t.wYear > kLastYear) return false;
-    if (t.wMonth < 1 || t.wMonth > 12 || t.wDay < 1) return false;
-    const int32_t year = t.wYear;
-    const int32_t month = t.wMonth;
-    const int32_t days = kMonthDays[month] + (month == 2 && gregorian_leap(year) ? 1 : 0);
-    return t.wDay <= days && t.wHour < 24 && t.wMinute < 60 && t.wSecond < 60 &&
-           t.wMilliseconds < 1000;
+    if (t.wYear < kFirstYear || t.wYear > kLastYear || t.wDay < 1) return false;
+    const int32_t days = month_length_in(gregorian_leap(t.wYear), t.wMonth);  // 0 for a month outside 1-12
+    return t.wDay <= days && t.wHour < 24 && t.wMinute < 60 && t.wSecond < 60 && t.wMilliseconds < 1000;
 }
 
 }  // namespace
@@ -48,7 +44,7 @@ int32_t query_local_bias() noexcept {
 // unchanged. On failure *out is not written.
 int32_t shift_by_bias(int32_t bias, const SYSTEMTIME* in, SYSTEMTIME* out) noexcept {
     if (!valid_time(*in)) return 0;
-    const int64_t jd = jd_from_fields(in->wYear, in->wMonth, in->wDay);  // Gregorian after 1582
+    const int64_t jd = fields_to_jd(in->wYear, in->wMonth, in->wDay);  // Gregorian after 1582
     const int64_t minutes = jd * kMinutesPerDay + in->wHour * 60 + in->wMinute - bias;
     const int64_t day = floor_div(minutes, kMinutesPerDay);
     if (day < kFirstJD || day > kLastJD) return 0;

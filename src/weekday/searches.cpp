@@ -12,10 +12,10 @@ namespace {
 // 306783379 gives the null date forward from any date from JD 0 on).
 Date nth_dow_from_date(int32_t n, uint32_t dow, const Date& date, int64_t direction) noexcept {
     if (n < 1 || !dow_in_range(dow) || !month_in_range(date.month)) return kNullDate;
-    const int64_t jd = jd_from_fields(date.year, date.month, date.day);
+    const int64_t jd = fields_to_jd(date.year, date.month, date.day);
     const auto d = static_cast<int32_t>(dow);
     const int64_t first = direction > 0 ? first_dow_on_or_after(jd, d) : first_dow_on_or_before(jd, d);
-    return date_from_jd(first + direction * 7 * (int64_t{n} - 1));  // |step| < 1.6e10
+    return date_from_whole_jd(first + direction * 7 * (int64_t{n} - 1));  // |step| < 1.6e10
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ int32_t number_of_DOWs_in_month(uint32_t dow, int32_t month, int32_t year) {
 Date Nth_full_weekend(int32_t n, int32_t month, int32_t year) {
     const Date saturday = nth_dow_of_month(n, kSaturday, month, year);
     if (saturday.month == 0) return kNullDate;
-    const Date sunday = date_from_jd(jd_from_fields(saturday.year, saturday.month, saturday.day) + 1);
+    const Date sunday = date_from_whole_jd(fields_to_jd(saturday.year, saturday.month, saturday.day) + 1);
     return sunday.month == month ? saturday : kNullDate;
 }
 

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 
-#include "calendar/calendar.hpp"
+#include "calendar/date_to_jd.hpp"
+#include "calendar/jd_to_date.hpp"
+#include "calendar/weekday.hpp"
 
 namespace hkcal::detail {
 
@@ -16,9 +18,9 @@ inline constexpr int32_t kSaturday = 6;
 constexpr bool dow_in_range(uint32_t dow) noexcept { return dow <= 6; }
 
 // The JD a search result reads back as (date_to_JD0 of it): its own JD, or,
-// when it lies outside int32 and so came back from date_from_jd as the null
+// when it lies outside int32 and so came back from date_from_whole_jd as the null
 // date, that of the null date.
-inline constexpr int64_t kNullDateJD = jd_from_fields(0, 0, 0);
+inline constexpr int64_t kNullDateJD = fields_to_jd(0, 0, 0);
 constexpr int64_t read_back_jd(int64_t jd) noexcept {
     return jd >= INT32_MIN && jd <= INT32_MAX ? jd : kNullDateJD;
 }
@@ -40,8 +42,8 @@ constexpr int64_t first_dow_on_or_before(int64_t jd, int32_t dow) noexcept {
 // unless n is 1-5, dow 0-6, month 1-12 and that day lies in the month.
 constexpr Date nth_dow_of_month(int32_t n, uint32_t dow, int32_t month, int32_t year) noexcept {
     if (n < 1 || n > 5 || !dow_in_range(dow) || !month_in_range(month)) return kNullDate;
-    const int64_t first = first_dow_on_or_after(jd_from_fields(year, month, 1), static_cast<int32_t>(dow));
-    const Date d = date_from_jd(first + 7 * (n - 1));
+    const int64_t first = first_dow_on_or_after(fields_to_jd(year, month, 1), static_cast<int32_t>(dow));
+    const Date d = date_from_whole_jd(first + 7 * (n - 1));
     return d.month == month && d.year == year ? d : kNullDate;
 }
 
@@ -52,13 +54,13 @@ constexpr Date nth_dow_of_month(int32_t n, uint32_t dow, int32_t month, int32_t 
 // is measured from the null date's JD, as reading it back would.
 constexpr Date dow_closest_to_date(uint32_t dow, const Date& date) noexcept {
     if (!dow_in_range(dow) || !month_in_range(date.month)) return kNullDate;
-    const int64_t jd = jd_from_fields(date.year, date.month, date.day);
+    const int64_t jd = fields_to_jd(date.year, date.month, date.day);
     const int64_t before = first_dow_on_or_before(jd, static_cast<int32_t>(dow));
     const int64_t to_before = jd - read_back_jd(before);
-    if (to_before == 0) return date_from_jd(before);
+    if (to_before == 0) return date_from_whole_jd(before);
     const int64_t after = first_dow_on_or_after(jd, static_cast<int32_t>(dow));
     const int64_t to_after = read_back_jd(after) - jd;
-    return date_from_jd(to_after > to_before ? before : after);
+    return date_from_whole_jd(to_after > to_before ? before : after);
 }
 
 }  // namespace hkcal::detail

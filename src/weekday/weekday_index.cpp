@@ -2,7 +2,8 @@
 #include <bit>
 #include <cmath>
 
-#include "calendar/calendar.hpp"
+#include "calendar/int_math.hpp"
+#include "calendar/jd_to_date.hpp"
 
 using namespace hkcal::detail;
 
@@ -12,7 +13,7 @@ namespace {
 // the truncated value keeps its sign, so JD below -1 give -5 to 0.
 // NaN and infinities have no weekday: -1.
 int32_t weekday_of_jd0(double jd) noexcept {
-    // 0 <= jd <= kMaxJD in one comparison of the bits (see date_from_jd).
+    // 0 <= jd <= kMaxJD in one comparison of the bits (see date_from_jd0_rounded).
     if (std::bit_cast<uint64_t>(jd) <= std::bit_cast<uint64_t>(kMaxJD)) [[likely]] {
         // Truncation keeps t >= 0, where (t % 7) + 1 with 7 read as 0 is (t + 1) % 7.
         const auto t = static_cast<uint32_t>(static_cast<int32_t>(jd));  // [0, 2^31 - 1]
