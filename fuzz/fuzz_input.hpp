@@ -183,7 +183,8 @@ inline bool same(uint8_t a, uint8_t b) { return a == b; }
 inline bool same(const SYSTEMTIME& a, const SYSTEMTIME& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 inline std::string text(const Date& d) {
-    return "{" + std::to_string(d.year) + ", " + std::to_string(d.month) + ", " + std::to_string(d.day) + "}";
+    std::string s(1, '{');  // appended piecewise: GCC 12 misreads "{" + string
+    return s.append(std::to_string(d.year)).append(", ").append(std::to_string(d.month)).append(", ").append(std::to_string(d.day)) + "}";
 }
 inline std::string text(double x) {
     char s[32];

@@ -190,7 +190,8 @@ HKCAL_HK_API hk_status hk_previous_business_day(const Date* date, uint8_t workda
 HKCAL_HK_API hk_status hk_roll(const Date* date, int32_t convention, uint8_t workdays, Date* result);
 /* The number of business days d with start < d <= end, or minus the number
  * with end < d <= start when end is earlier; so that
- * hk_add_business_days(start, *count) is end when end is a business day. */
+ * hk_add_business_days(start, *count) is end when end is a later business
+ * day, or an earlier one and start is a business day too. */
 HKCAL_HK_API hk_status hk_business_days_between(const Date* start, const Date* end, uint8_t workdays,
                                                 int32_t* count);
 

@@ -2,7 +2,7 @@
 # driver that feeds it a fixed set of pseudo-random inputs (fuzz/replay.cpp).
 # Not in the Windows build, whose runtime has no POSIX TZ strings.
 if(NOT WIN32)
-  foreach(target fuzz_classic)
+  foreach(target fuzz_classic fuzz_hk)
     add_executable(${target}_replay ${PROJECT_SOURCE_DIR}/fuzz/${target}.cpp ${PROJECT_SOURCE_DIR}/fuzz/replay.cpp)
     target_link_libraries(${target}_replay PRIVATE hkcal hkcal_hk)
     target_include_directories(${target}_replay PRIVATE ${PROJECT_SOURCE_DIR}/fuzz ${PROJECT_SOURCE_DIR}/src

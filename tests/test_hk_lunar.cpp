@@ -14,7 +14,7 @@ bool same(const Date& a, const Date& b) { return a.year == b.year && a.month == 
 
 // Lunar new years and leap months as the Observatory's yearly calendars give them.
 TEST(HkLunar, PublishedNewYearsAndLeapMonths) {
-    const Date new_years[] = {{1901, 2, 19}, {1912, 2, 18}, {1949, 1, 29}, {1985, 2, 20}, {1997, 2, 7},
+    const Date new_years[] = {{1901, 2, 19}, {1912, 2, 18}, {1916, 2, 3}, {1949, 1, 29}, {1985, 2, 20}, {1997, 2, 7},
                               {2000, 2, 5},  {2020, 1, 25}, {2024, 2, 10}, {2025, 1, 29}, {2033, 1, 31},
                               {2050, 1, 23}, {2100, 2, 9}};
     for (const Date& d : new_years) {

@@ -24,6 +24,7 @@
 #include "hkcal_hk.h"
 #include "holiday_book.hpp"
 #include "holiday_names.hpp"
+#include "lunar.hpp"
 #include "parse.hpp"
 #include "workdays.hpp"
 
@@ -174,28 +175,39 @@ std::string run_holidays(const Args& a) {
     return write_holidays(holiday_list(year, rules, which), format, lang, {rules, dtstamp()});
 }
 
+// The grid's options; UsageError when --lunar asks for lunar days the table lacks in that year.
+GridOptions grid_options(const Args& a, int32_t year) {
+    const LunarTable table = lunar_table_option(a.table);
+    if (a.show_lunar) check_lunar_year(year, table);
+    return {color_option(a.color), a.show_lunar, table};
+}
+
 std::string run_month(const Args& a) {
     const YearMonth when = a.month.empty() ? YearMonth{today().year, today().month} : parse_year_month(a.month);
+    const GridOptions options = grid_options(a, when.year);
     HolidayBook book(rules_option(a.rules));
-    return month_view(when.year, when.month, {color_option(a.color), a.show_lunar}, book);
+    return month_view(when.year, when.month, options, book);
 }
 
 std::string run_year(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
+    const GridOptions options = grid_options(a, year);
     HolidayBook book(rules_option(a.rules));
-    return year_view(year, {color_option(a.color), a.show_lunar}, book);
+    return year_view(year, options, book);
 }
 
 std::string run_date(const Args& a) {
     const Date date = a.date.empty() ? today() : parse_date(a.date);
     const Lang lang = lang_option(a.lang);
+    const LunarTable table = lunar_table_option(a.table);
+    // The classic table's gaps are part of its answer; the Observatory's calendar has no gaps in its years.
+    const std::optional<Date> lunar =
+        table == LunarTable::library ? lunar_date(date, table) : checked_lunar_date(date, table, iso_date(date));
     HolidayBook book(rules_option(a.rules));
-    const Date lunar = date_to_chinese(&date);
     std::string out = iso_date(date) + "  " + weekday_name(date) + "\n";
     out += "JD0          " + std::to_string(static_cast<int64_t>(date_to_JD0(&date))) + "\n";
     out += "day number   " + std::to_string(date_to_day_number(&date)) + "\n";
-    out += "lunar        " + (is_null(lunar) ? std::string("none (the library's table covers 1936-01-24 to 2031-12-31)")
-                                             : lunar_text(lunar)) +
+    out += "lunar        " + (lunar ? lunar_text(*lunar) : std::string("none (the library's table covers 1936-01-24 to 2031-12-31)")) +
            "\n";
     for (const Holiday* holiday : book.on(date)) {
         out += "holiday      " + in(holiday->name, lang);
@@ -207,16 +219,17 @@ std::string run_date(const Args& a) {
 
 std::string run_lunar(const Args& a) {
     const Date date = parse_date(a.date);
-    const Date lunar = date_to_chinese(&date);
-    if (is_null(lunar)) {
-        throw UsageError("'" + a.date + "' has no lunar date: the library's table covers 1936-01-24 to 2031-12-31");
-    }
-    return lunar_text(lunar) + "\n";
+    return lunar_text(checked_lunar_date(date, lunar_table_option(a.table), a.date)) + "\n";
 }
 
 std::string run_solar(const Args& a) {
     const Date lunar = parse_lunar_date(a.lunar);
-    return iso_date(chinese_to_date(&lunar)) + "\n";
+    return iso_date(solar_date(lunar, lunar_table_option(a.table), a.lunar)) + "\n";
+}
+
+std::string run_terms(const Args& a) {
+    const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
+    return solar_terms_text(year, lang_option(a.lang) == Lang::zh);
 }
 
 std::string run_add(const Args& a) {

@@ -12,7 +12,7 @@ struct Args {
     std::string year, month, date, date2, count, unit = "days", lunar;
     std::string format = "text", lang = "en", rules, color = "auto";
     std::string weekdays, from = "local", to = "local", from_dst, to_dst, clock, jd;
-    std::string kind = "general", rest_day, roll;
+    std::string kind = "general", rest_day, roll, table;
     bool show_lunar = false, workdays = false, no_holidays = false, christmas = false;
 };
 
@@ -22,6 +22,7 @@ std::string run_year(const Args& a);      // hkcal year [YYYY]
 std::string run_date(const Args& a);      // hkcal date [DATE]
 std::string run_lunar(const Args& a);     // hkcal lunar DATE
 std::string run_solar(const Args& a);     // hkcal solar LUNAR-DATE
+std::string run_terms(const Args& a);     // hkcal terms [YEAR]
 std::string run_add(const Args& a);       // hkcal add DATE N [UNIT]
 std::string run_between(const Args& a);   // hkcal between DATE DATE2
 std::string run_easter(const Args& a);    // hkcal easter [YEAR]

@@ -98,10 +98,10 @@ std::vector<std::string> month_lines(int32_t year, int32_t month, const GridOpti
         const bool holiday = book.is_holiday(day);
         cells[dow] = holiday && options.color ? kRed + two_columns(day.day) + kReset + " "
                                               : two_columns(day.day) + (holiday ? "*" : " ");
-        const Date lunar = options.lunar ? date_to_chinese(&day) : make_date(0, 0, 0);
-        if (!is_null(lunar)) {
-            lunar_cells[dow] = two_columns(lunar.day) + " ";
-            if (lunar.day == 1) lunar_starts.push_back(two_columns(day.day) + " is lunar " + lunar_text(lunar));
+        const std::optional<Date> lunar = options.lunar ? lunar_date(day, options.table) : std::nullopt;
+        if (lunar) {
+            lunar_cells[dow] = two_columns(lunar->day) + " ";
+            if (lunar->day == 1) lunar_starts.push_back(two_columns(day.day) + " is lunar " + lunar_text(*lunar));
         }
         if (dow == 6 || &day == &days.back()) flush();
     }

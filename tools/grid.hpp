@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "holiday_book.hpp"
+#include "lunar.hpp"
 
 namespace hkcal::tool {
 
 struct GridOptions {
     bool color = false;  // holidays in red instead of a '*'
     bool lunar = false;  // each day's lunar day under it, and where lunar months begin
+    LunarTable table = LunarTable::observatory;  // whose lunar days
 };
 
 // The month's lines: title, weekday header, the weeks (each followed by its

@@ -41,6 +41,13 @@ void add_rules_option(CLI::App* command, Args& a, const char* help) {
     command->add_option("--rules", a.rules, help)->type_name("RULES");
 }
 
+void add_table_option(CLI::App* command, Args& a) {
+    command->add_option("--table", a.table,
+                        "observatory: the Hong Kong Observatory's lunar calendar, 1901-2100 (default); library: the "
+                        "classic library's table, 1936-2031, a day off the Observatory's in a few months")
+        ->type_name("TABLE");
+}
+
 std::vector<Command> define_commands(CLI::App& app, Args& a) {
     std::vector<Command> commands;
     auto* holidays = app.add_subcommand("holidays", "The general holidays of a year in date order");
@@ -65,6 +72,7 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
         grid->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never")
             ->type_name("WHEN");
         grid->add_flag("--lunar", a.show_lunar, "Each day's lunar day under it");
+        add_table_option(grid, a);
         add_rules_option(grid, a, book_rules);
     };
     auto* month = app.add_subcommand("month", "A month grid, weeks from Sunday, holidays marked");
@@ -80,21 +88,25 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     auto* date = app.add_subcommand("date", "Weekday, JD0, day number, lunar date and holiday of a date");
     date->add_option("DATE", a.date, "YYYY-MM-DD (default: today)")->type_name("");
     date->add_option("--lang", a.lang, "Holiday names in en or zh (default: en)")->type_name("LANG");
+    add_table_option(date, a);
     add_rules_option(date, a, book_rules);
     commands.push_back({date, run_date});
 
-    const char* table_note =
-        "Follows the library's lunar table (1936-2031), which in a few years differs by a day from the Hong Kong "
-        "Observatory's calendar";
     auto* lunar = app.add_subcommand("lunar", "The lunar date of a date (a leap month as L2)");
-    lunar->footer(table_note);
     lunar->add_option("DATE", a.date, "YYYY-MM-DD")->type_name("")->required();
+    add_table_option(lunar, a);
     commands.push_back({lunar, run_lunar});
 
     auto* solar = app.add_subcommand("solar", "The date of a lunar date");
-    solar->footer(table_note);
     solar->add_option("LUNAR-DATE", a.lunar, "YYYY-MM-DD, or YYYY-LM-DD for a leap month (2023-L2-01)")->type_name("")->required();
+    add_table_option(solar, a);
     commands.push_back({solar, run_solar});
+
+    auto* terms = app.add_subcommand("terms", "The 24 solar terms of a year 1901-2100 in Hong Kong time");
+    terms->add_option("YEAR", a.year, "The year (default: this year)")->type_name("");
+    terms->add_option("--lang", a.lang, "Names in en or zh (default: en)")->type_name("LANG");
+    terms->footer("Each line: the date and minute (UTC+8) of the instant the Sun reaches the term's longitude.");
+    commands.push_back({terms, run_terms});
 
     auto* add = app.add_subcommand("add", "A date N days, months, years or working days later (N < 0: earlier)");
     add->add_option("DATE", a.date, "YYYY-MM-DD")->type_name("")->required();
@@ -143,7 +155,7 @@ std::string usage(const CLI::App& app) {
     for (const CLI::App* command : app.get_subcommands()) {
         return "usage: hkcal " + command->get_name() + " ... (see: hkcal " + command->get_name() + " --help)";
     }
-    return "usage: hkcal COMMAND ... (commands: holidays month year date lunar solar add between easter jd tz; see: "
+    return "usage: hkcal COMMAND ... (commands: holidays month year date lunar solar terms add between easter jd tz; see: "
            "hkcal --help)";
 }
 
@@ -200,7 +212,7 @@ int main(int argc, char** argv) {
 #if defined(SIGPIPE)
     std::signal(SIGPIPE, SIG_IGN);  // a closed pipe shows as EPIPE instead
 #endif
-    CLI::App app{"Hong Kong general holidays, lunar dates and date arithmetic, by the hkcal library", "hkcal"};
+    CLI::App app{"Hong Kong general holidays, lunar dates, solar terms and date arithmetic, by the hkcal libraries", "hkcal"};
     app.set_version_flag("--version", "hkcal " + version_text());
     app.require_subcommand(1);
     app.footer("Dates are YYYY-MM-DD of the historical calendar (Julian to 1582-10-04), years -4712 to 9999.\n"

@@ -39,8 +39,8 @@ Date parse_date(std::string_view text);
 
 // YYYY-MM-DD or, for a leap month, YYYY-LM-DD (2023-L2-01); month and day
 // of one or two digits. The result carries a leap month as a negative
-// month. Accepted when the library converts it to a Gregorian date within
-// its table and back to the same lunar date.
+// month; months 1-12, days 1-30 (which months a year has, and how long,
+// the lunar table judges: tools/lunar.hpp).
 Date parse_lunar_date(std::string_view text);
 
 // A signed decimal count within int32; `what` names it in the message.

@@ -113,9 +113,10 @@ hk_status write(hk_status s, int32_t jd, Date* out) {
 
 extern "C" hk_status hk_is_business_day(const Date* date, uint8_t workdays, int32_t* result) {
     if (!date || !result) return HK_ENULL;
-    const auto y = static_cast<uint32_t>(date->year - law::kFirstYear);  // [0, kYears) when covered
-    const auto m = static_cast<uint32_t>(date->month - 1);               // [0, 11] when valid
-    const auto day = static_cast<uint32_t>(date->day - 1);
+    // Offsets in unsigned arithmetic, which wraps where int32_t would overflow (INT32_MIN - 1).
+    const uint32_t y = static_cast<uint32_t>(date->year) - static_cast<uint32_t>(law::kFirstYear);  // [0, kYears) when covered
+    const uint32_t m = static_cast<uint32_t>(date->month) - 1u;  // [0, 11] when valid
+    const uint32_t day = static_cast<uint32_t>(date->day) - 1u;
     if (y >= table::kYears || m >= 12 || (workdays & 0x7F) == 0) return business_day_error(date, workdays);
     const uint32_t month = y * 12 + m;
     const table::MonthShape& shape = table::kMonths[month];

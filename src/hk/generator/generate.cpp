@@ -27,6 +27,21 @@ constexpr int32_t kFirstYear = 1901, kLastYear = 2100;
 constexpr double kMinutesPerDay = 1440;
 constexpr double kCloseMinutes = 10;  // an instant this near a Hong Kong midnight is a close call
 
+// The close calls where the Observatory's calendar departs from the
+// computation in Hong Kong time: 1912-1928 were reckoned in Beijing's local
+// mean time (116 deg 24' E, UTC+7:46), in which these new moons, a few
+// minutes after a Hong Kong midnight, fall before midnight, on the day before.
+struct Decision {
+    Date computed;   // the Hong Kong day of the new moon
+    Date published;  // the first day of the month in the Observatory's calendar
+};
+constexpr Decision kDecisions[] = {
+    {{1914, 11, 18}, {1914, 11, 17}},  // new moon 00:01 Hong Kong, 23:47 Beijing
+    {{1916, 2, 4}, {1916, 2, 3}},      // 00:05, 23:51: Lunar New Year 1916-02-03
+    {{1920, 11, 11}, {1920, 11, 10}},  // 00:04, 23:50
+};
+constexpr const char* kDecisionReason = "Beijing local time until 1928";
+
 struct Month {
     int32_t start;   // JD0 of its first day
     double instant;  // its new moon, JD UT
@@ -74,7 +89,10 @@ std::vector<Month> numbered_months(const std::vector<Term>& principal) {
     const int32_t k_first = -1240, k_last = 1265;  // new moons of 1899-12 and 2102-03
     for (int32_t k = k_first; k <= k_last; ++k) {
         double jd = astro::new_moon_jd_ut(k);
-        months.push_back({astro::hong_kong_day(jd), jd, 0, false});
+        int32_t day = astro::hong_kong_day(jd);
+        for (const Decision& d : kDecisions)
+            if (civil::to_jd0(d.computed) == day) day = civil::to_jd0(d.published);
+        months.push_back({day, jd, 0, false});
     }
     auto month_holding = [&](int32_t day) {
         std::size_t i = 0;
@@ -121,7 +139,10 @@ void write_lunar_table(std::FILE* out, const std::vector<Month>& months, const s
                  "// (src/hk/generator/generate.cpp) from new moons (Meeus' series) and\n"
                  "// principal solar terms (abridged VSOP87) in Hong Kong time (UTC+8). Every\n"
                  "// new moon or principal term within %g minutes of a Hong Kong midnight is\n"
-                 "// named in a comment on the row of its lunar year. Do not edit: regenerate.\n"
+                 "// named in a comment on the row of its lunar year with the day the\n"
+                 "// Observatory's calendar gives it: the computed day, or where the\n"
+                 "// Observatory departs from it the published day and the reason (see\n"
+                 "// kDecisions in the generator). Do not edit: regenerate.\n"
                  "//  year  new year          month lengths                              leap\n",
                  kFirstYear, kLastYear, kCloseMinutes);
     std::size_t i = 0;
@@ -136,13 +157,17 @@ void write_lunar_table(std::FILE* out, const std::vector<Month>& months, const s
             if (m > i) lengths += ' ';
             lengths += std::to_string(months[m + 1].start - months[m].start);
             if (months[m].leap) leap = months[m].number;
-            if (std::fabs(minutes_from_midnight(months[m].instant)) < kCloseMinutes)
-                notes.append(" new moon ").append(local_time(months[m].instant)).append(";");
+            if (std::fabs(minutes_from_midnight(months[m].instant)) < kCloseMinutes) {
+                notes.append(" new moon ").append(local_time(months[m].instant)).append(", month from ");
+                notes.append(date_text(months[m].start).substr(5));
+                if (months[m].start != astro::hong_kong_day(months[m].instant)) notes.append(" (").append(kDecisionReason).append(")");
+                notes.append(";");
+            }
         }
         for (const Term& t : principal)
             if (t.day >= months[i].start && t.day < months[j].start &&
                 std::fabs(minutes_from_midnight(t.instant)) < kCloseMinutes)
-                notes.append(" principal term ").append(local_time(t.instant)).append(";");
+                notes.append(" principal term ").append(local_time(t.instant)).append(", on ").append(date_text(t.day).substr(5)).append(";");
         std::fprintf(out, "{%d, {%d, %d, %2d}, \"%s\",%*s %2d},", year, ny.year, ny.month, ny.day, lengths.c_str(),
                      static_cast<int>(41 - lengths.size()), "", leap);
         if (!notes.empty()) {

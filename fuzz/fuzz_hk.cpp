@@ -1,0 +1,135 @@
+// Fuzzes every function of the Hong Kong library with arbitrary arguments
+// (null pointers too): an error leaves every output as it was, a lunar date
+// converts back, business-day steps and counts agree, and a rolled date is
+// a business day. (Counting back from a day off, between's count, which
+// includes the start, is one short of add's n.)
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+
+#include "fuzz_input.hpp"
+#include "hkcal_hk.h"
+
+namespace {
+
+using fuzz::Input;
+using fuzz::text;
+
+// A broken property's message, its parts appended (GCC 12 misjudges chains of string +).
+template <typename... Parts>
+[[noreturn]] void fail(const Parts&... parts) {
+    std::string message;
+    (message.append(parts), ...);
+    fuzz::fail(message);
+}
+
+// An output record filled with a pattern no function writes, and whether it still holds it.
+template <typename T>
+struct Guarded {
+    T value;
+    Guarded() { std::memset(&value, 0xA5, sizeof value); }
+    bool untouched() const {
+        Guarded fresh;
+        return std::memcmp(&fresh.value, &value, sizeof value) == 0;
+    }
+};
+
+// Calls f(out) with out the record or, one call in eight, null; checks that
+// null gives HK_ENULL and that an error writes nothing (but the length
+// hk_holidays needs, on HK_ESPACE). Returns the status.
+template <typename T, typename F>
+hk_status call(Input& in, const char* name, Guarded<T>& out, F f) {
+    const bool null = (in.u8() & 7) == 0;
+    const hk_status s = f(null ? nullptr : &out.value);
+    if (null && s != HK_ENULL) fail(name, ": null output accepted");
+    if (s != HK_OK && s != HK_ESPACE && !out.untouched()) fail(name, ": an error wrote its output");
+    return null ? HK_ENULL : s;
+}
+
+bool business_day(const Date& d, uint8_t mask) {
+    int32_t yes = 0;
+    return hk_is_business_day(&d, mask, &yes) == HK_OK && yes == 1;
+}
+
+void lunar(Input& in) {
+    const Date d = in.read<Date>();
+    Guarded<Date> l, back;
+    if (call(in, "hk_date_to_lunar", l, [&](Date* o) { return hk_date_to_lunar(&d, o); }) == HK_OK &&
+        (hk_lunar_to_date(&l.value, &back.value) != HK_OK || !fuzz::same(back.value, d)))
+        fail("lunar ", text(l.value), " of ", text(d), " gives ", text(back.value));
+    const Date ld = in.read<Date>();
+    Guarded<Date> s;
+    if (call(in, "hk_lunar_to_date", s, [&](Date* o) { return hk_lunar_to_date(&ld, o); }) == HK_OK &&
+        (hk_date_to_lunar(&s.value, &back.value) != HK_OK || !fuzz::same(back.value, ld)))
+        fail("date ", text(s.value), " of lunar ", text(ld));
+}
+
+void years(Input& in) {
+    const int32_t y = in.read<int32_t>(), i = in.read<int32_t>(), lang = in.read<int32_t>();
+    Guarded<Date> d;
+    Guarded<int32_t> n;
+    Guarded<double> jd;
+    call(in, "hk_lunar_new_year", d, [&](Date* o) { return hk_lunar_new_year(y, o); });
+    call(in, "hk_lunar_leap_month", n, [&](int32_t* o) { return hk_lunar_leap_month(y, o); });
+    Guarded<int32_t> days;
+    if (call(in, "hk_lunar_month_days", days, [&](int32_t* o) { return hk_lunar_month_days(y, i, o); }) == HK_OK &&
+        days.value != 29 && days.value != 30)
+        fail("month ", text(i), " of ", text(y), " has ", text(days.value), " days");
+    Guarded<Date> t;
+    call(in, "hk_solar_term_date", t, [&](Date* o) { return hk_solar_term_date(y, i, o); });
+    call(in, "hk_solar_term_instant", jd, [&](double* o) { return hk_solar_term_instant(y, i, o); });
+    if (hk_solar_term_name(i, lang) == nullptr && i >= 0 && i < HK_SOLAR_TERMS && (lang == HK_LANG_EN || lang == HK_LANG_ZH))
+        fail("no name for term ", text(i));
+    if (hk_strerror(y) == nullptr) fail("hk_strerror(", text(y), ") is null");
+}
+
+void holidays(Input& in) {
+    const int32_t y = in.read<int32_t>(), rest = in.read<int32_t>();
+    const uint32_t kind = in.read<uint32_t>(), options = in.read<uint32_t>();
+    Guarded<std::array<HkHoliday, HK_MAX_HOLIDAYS>> list;
+    const size_t capacity = in.u8() % (HK_MAX_HOLIDAYS + 1);
+    Guarded<size_t> count;
+    const hk_status s = call(in, "hk_holidays", count, [&](size_t* o) {
+        return hk_holidays(y, kind, options, rest, capacity ? list.value.data() : nullptr, capacity, o);
+    });
+    if ((s == HK_OK && count.value > capacity) || (s != HK_OK && !list.untouched()))
+        fail("hk_holidays of ", text(y), ": ", text(s), ", count ", std::to_string(count.value));
+    const Date d = in.read<Date>();
+    Guarded<int32_t> is;
+    call(in, "hk_is_holiday", is, [&](int32_t* o) { return hk_is_holiday(&d, kind, options, rest, o); });
+}
+
+void business(Input& in) {
+    const Date d = in.read<Date>(), e = in.read<Date>();
+    const int32_t n = in.read<int32_t>(), convention = in.read<int32_t>();
+    const uint8_t mask = in.read<uint8_t>();
+    Guarded<int32_t> yes, between;
+    Guarded<Date> added, next, previous, rolled;
+    int32_t counted = 0;
+    call(in, "hk_is_business_day", yes, [&](int32_t* o) { return hk_is_business_day(&d, mask, o); });
+    if (call(in, "hk_add_business_days", added, [&](Date* o) { return hk_add_business_days(&d, n, mask, o); }) == HK_OK &&
+        (n > 0 || (n < 0 && business_day(d, mask))) && (hk_business_days_between(&d, &added.value, mask, &counted) != HK_OK || counted != n))
+        fail(text(n), " business days after ", text(d), " is ", text(added.value), ", counted ", text(counted));
+    call(in, "hk_business_days_between", between, [&](int32_t* o) { return hk_business_days_between(&d, &e, mask, o); });
+    Guarded<Date> one;
+    if (call(in, "hk_next_business_day", next, [&](Date* o) { return hk_next_business_day(&d, mask, o); }) == HK_OK &&
+        (hk_add_business_days(&d, 1, mask, &one.value) != HK_OK || !fuzz::same(one.value, next.value)))
+        fail("next business day of ", text(d));
+    call(in, "hk_previous_business_day", previous, [&](Date* o) { return hk_previous_business_day(&d, mask, o); });
+    if (call(in, "hk_roll", rolled, [&](Date* o) { return hk_roll(&d, convention, mask, o); }) == HK_OK &&
+        !business_day(rolled.value, mask))
+        fail(text(d), " rolled to ", text(rolled.value), ", not a business day");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) { return 0; }
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    void (*const kGroups[])(Input&) = {lunar, years, holidays, business};
+    Input in(data, size);
+    while (!in.done()) kGroups[in.next_call(std::size(kGroups))](in);
+    return 0;
+}
