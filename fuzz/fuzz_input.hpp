@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cmath>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -177,9 +178,8 @@ inline SYSTEMTIME Input::read<SYSTEMTIME>() {
 inline bool same(const Date& a, const Date& b) { return a.year == b.year && a.month == b.month && a.day == b.day; }
 // Same bits, or both NaN; 0.0 and -0.0 differ.
 inline bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
-inline bool same(int32_t a, int32_t b) { return a == b; }
-inline bool same(uint32_t a, uint32_t b) { return a == b; }
-inline bool same(uint8_t a, uint8_t b) { return a == b; }
+template <std::integral T>
+bool same(T a, T b) { return a == b; }
 inline bool same(const SYSTEMTIME& a, const SYSTEMTIME& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 inline std::string text(const Date& d) {
@@ -191,9 +191,8 @@ inline std::string text(double x) {
     std::snprintf(s, sizeof s, "%.17g", x);
     return s;
 }
-inline std::string text(int32_t x) { return std::to_string(x); }
-inline std::string text(uint32_t x) { return std::to_string(x); }
-inline std::string text(uint8_t x) { return std::to_string(x); }
+template <std::integral T>
+std::string text(T x) { return std::to_string(x); }
 inline std::string text(const SYSTEMTIME& t) {
     char s[96];
     std::snprintf(s, sizeof s, "{%u-%u-%u %u:%u:%u.%u dow %u}", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,

@@ -91,20 +91,4 @@ TEST(SolarTerm, TableDatesAreTheInstantsHongKongDays) {
     }
 }
 
-// Out of the years or indices: an error and the output untouched.
-TEST(SolarTerm, ErrorsLeaveOutputsUntouched) {
-    Date date{7, 7, 7};
-    double jd = 7;
-    EXPECT_EQ(hk_solar_term_date(HK_LUNAR_FIRST_YEAR - 1, 0, &date), HK_ERANGE);
-    EXPECT_EQ(hk_solar_term_instant(HK_LUNAR_LAST_YEAR + 1, 0, &jd), HK_ERANGE);
-    EXPECT_EQ(hk_solar_term_date(2000, HK_SOLAR_TERMS, &date), HK_EINVAL);
-    EXPECT_EQ(hk_solar_term_instant(2000, -1, &jd), HK_EINVAL);
-    EXPECT_EQ(hk_solar_term_date(2000, 0, nullptr), HK_ENULL);
-    EXPECT_TRUE(date.year == 7 && date.day == 7 && jd == 7);
-    EXPECT_STREQ(hk_solar_term_name(6, HK_LANG_ZH), "清明");
-    EXPECT_STREQ(hk_solar_term_name(23, HK_LANG_EN), "Winter Solstice");
-    EXPECT_EQ(hk_solar_term_name(24, HK_LANG_EN), nullptr);
-    EXPECT_EQ(hk_solar_term_name(0, 2), nullptr);
-}
-
 }  // namespace

@@ -44,25 +44,20 @@ def test_classic_calls():
 
 @pytest.mark.parametrize("call, error, message", [
     (lambda: hkcal.holidays(1996), ValueError, "year 1996: outside the covered years 1997-2100"),
-    (lambda: hkcal.holidays(2**40), ValueError, "years 1997-2100"),
     (lambda: hkcal.holidays(True), TypeError, "year must be an int, not bool"),
-    (lambda: hkcal.holidays("2026"), TypeError, "year must be an int, not str"),
     (lambda: hkcal.holidays(2026, "bank"), ValueError, "'general', 'statutory'"),
     (lambda: hkcal.holidays(2026, christmas=True), ValueError, "kind='statutory' only"),
     (lambda: hkcal.holidays(2026, "statutory", rest_day=7), ValueError, "rest_day 7"),
     (lambda: hkcal.is_holiday("2026-01-01"), TypeError, "date must be a datetime.date, not str"),
     (lambda: hkcal.is_business_day(D(2101, 1, 1)), ValueError, "dates 1997-01-01 to 2100-12-31"),
     (lambda: hkcal.is_business_day(D(2026, 1, 1), weekmask="0000000"), ValueError, "no working weekday"),
-    (lambda: hkcal.is_business_day(D(2026, 1, 1), weekmask="11111"), ValueError, "seven 0s and 1s"),
     (lambda: hkcal.add_business_days(D(2100, 12, 30), 5), ValueError, "2100-12-30 + 5 business days"),
     (lambda: hkcal.add_business_days(D(2026, 1, 1), 2**31), ValueError, "n 2147483648"),
     (lambda: hkcal.roll(D(2026, 1, 1), "forward"), ValueError, "'following', 'modified_following'"),
     (lambda: hkcal.to_lunar(D(1901, 2, 18)), ValueError, "1901-02-19 to 2101-01-28"),
     (lambda: hkcal.from_lunar((2024, 0, 1)), ValueError, "month must be 1-12"),
-    (lambda: hkcal.from_lunar((2024, -2, 1)), ValueError, "month must be 1-12"),
     (lambda: hkcal.from_lunar((2024, 2, 1, True)), ValueError, "lunar date 2024-leap 2-1"),
     (lambda: hkcal.from_lunar((2023, 2, 1, 1)), TypeError, "leap must be a bool"),
-    (lambda: hkcal.from_lunar("2023-02-01"), TypeError, "LunarDate or a tuple"),
     (lambda: hkcal.solar_terms(2101), ValueError, "years 1901-2100"),
     (lambda: hkcal.busdaycalendar(2000, 1999), ValueError, "before start_year"),
 ])
@@ -128,17 +123,11 @@ def test_lunar_round_trip_and_leap_months():
 
 
 def test_solar_terms():
-    lookup = hkcal._native.hk.hk_solar_term_date
-    for year in (1901, 2024, 2100):
-        terms = hkcal.solar_terms(year)
-        assert [t.time for t in terms] == sorted(t.time for t in terms) and len({t.name for t in terms}) == 24
-        for index, (_, time) in enumerate(terms):
-            civil = classic.Date()
-            assert lookup(year, index, civil) == 0 and time.date() == civil.to_date()
-    minor_cold, *_, solstice = hkcal.solar_terms(2024)
-    assert minor_cold.name == "Minor Cold" and solstice.name == "Winter Solstice"
-    assert solstice.time.utcoffset() == dt.timedelta(hours=8)  # the Observatory: 2024-12-21 17:21
-    assert abs(solstice.time - dt.datetime(2024, 12, 21, 17, 21, tzinfo=hkcal.HONG_KONG_TIME)) < dt.timedelta(minutes=1)
+    terms = hkcal.solar_terms(2024)
+    assert [t.time for t in terms] == sorted(t.time for t in terms) and len({t.name for t in terms}) == 24
+    assert (terms[0].name, terms[-1].name) == ("Minor Cold", "Winter Solstice")
+    # The Observatory: the Winter Solstice of 2024 at 17:21 Hong Kong time.
+    assert abs(terms[-1].time - dt.datetime(2024, 12, 21, 17, 21, tzinfo=hkcal.HONG_KONG_TIME)) < dt.timedelta(minutes=1)
 
 
 @pytest.mark.skipif(not os.environ.get("HKCAL_TOOL"), reason="HKCAL_TOOL names no built hkcal tool")
