@@ -9,9 +9,14 @@
 
 namespace hkcal::detail {
 
+// JD 2299170, 1582-10-14 read as Julian: the last Julian reading taken as it
+// stands; any later one is read as Gregorian.
+inline constexpr int64_t kLastJulianReadingJD = kFirstGregorianJD + kDroppedDays - 1;
+static_assert(kLastJulianReadingJD == 2299170);
+
 // The JD of any fields, months and days running on in a straight line from
 // the month count year * 12 + month, read as Julian, and as Gregorian when
-// the Julian reading falls after 1582-10-14 (JD 2299170); 1582-10-05..14
+// the Julian reading falls after kLastJulianReadingJD; 1582-10-05..14
 // count as 1582-10-15. Exact for every int32 field; the result lies in about
 // [-8.6e11, 8.6e11]. fields_to_jd sends it months outside 1-12 and 1582.
 constexpr int64_t fields_to_jd_by_months(int32_t year, int32_t month, int32_t day) noexcept {
@@ -30,7 +35,7 @@ constexpr int64_t fields_to_jd_by_months(int32_t year, int32_t month, int32_t da
     const uint64_t r = ap % 12;                                 // [0, 11], 0 is March
     const int64_t julian = static_cast<int64_t>(365 * q + q / 4 + (367 * r + 7) / 12) -
                            (365 * 400 + 100) * kCycles + day - 32083;
-    if (julian <= 2299170) return julian;
+    if (julian <= kLastJulianReadingJD) return julian;
     return julian + static_cast<int64_t>(q / 400) - static_cast<int64_t>(q / 100) + 3 * kCycles + 38;
 }
 
@@ -57,8 +62,8 @@ static_assert(kMonthStart[3] == kMonthStartBase && kMonthStart[12] == kMonthStar
 // The JD of any fields, exactly as fields_to_jd_by_months gives it. Months
 // 1-12 of every year but 1582 take the straight path: the Julian reading
 // from the March-based year, then the Gregorian correction added when that
-// reading falls after JD 2299170, selected with a mask rather than a branch
-// because inputs mix both calendars.
+// reading falls after kLastJulianReadingJD, selected with a mask rather
+// than a branch because inputs mix both calendars.
 constexpr int64_t fields_to_jd(int32_t year, int32_t month, int32_t day) noexcept {
     if ((static_cast<uint32_t>(month) - 1 < 12) & (year != kReformYear)) [[likely]] {
         const uint32_t early = month < 3 ? 1 : 0;  // January and February close the year before
@@ -70,7 +75,7 @@ constexpr int64_t fields_to_jd(int32_t year, int32_t month, int32_t day) noexcep
         const uint64_t centuries = (y * 1374389535) >> 37;
         const int64_t correction = static_cast<int64_t>(centuries / 4) - static_cast<int64_t>(centuries) +
                                    (kFieldYearShift / 100 - kFieldYearShift / 400 + 2);
-        const int64_t gregorian_mask = (2299170 - julian) >> 63;  // all ones after JD 2299170
+        const int64_t gregorian_mask = (kLastJulianReadingJD - julian) >> 63;  // all ones after it
         return julian + (correction & gregorian_mask);
     }
     return fields_to_jd_by_months(year, month, day);
