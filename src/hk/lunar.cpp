@@ -66,6 +66,68 @@ static_assert(kEnd == civil::to_jd0(2101, 1, 29));
 
 bool in_years(int32_t y) { return y >= kFirstYear && y <= kLastYear; }
 
+// ---- The conversions' table: Gregorian year y and lunar year y side by side ----
+//
+// Lunar year y begins in January or February of Gregorian year y, so a date
+// is placed by its day of the Gregorian year alone, without a JD0.
+
+constexpr int32_t kGregorianYears = kYears + 1;  // 1901-2101: lunar 2100 ends in 2101
+
+// Days of the Gregorian year before month m (index m - 1), common and leap years.
+constexpr uint16_t kDaysBefore[2][13] = {{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365},
+                                         {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366}};
+
+// Month and day of day-of-year d (0-based) in a common [0] or leap [1] year.
+struct MonthDay {
+    uint8_t month, day;
+};
+constexpr auto kMonthDays = [] {
+    std::array<std::array<MonthDay, 366>, 2> t{};
+    for (int leap = 0; leap < 2; ++leap)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = kDaysBefore[leap][m - 1]; d < kDaysBefore[leap][m]; ++d)
+                t[static_cast<std::size_t>(leap)][static_cast<std::size_t>(d)] =
+                    MonthDay{static_cast<uint8_t>(m), static_cast<uint8_t>(d - kDaysBefore[leap][m - 1] + 1)};
+    return t;
+}();
+
+struct Fast {
+    uint16_t new_year_doy;  // day of Gregorian year y (0-based) of lunar year y's first day
+    uint8_t leap_year;      // Gregorian year y is a leap year
+    int8_t slot_of[25];     // slot of month m at index m + 12 (m < 0 the leap month), -1 where the year lacks it
+    int8_t month_of[13];    // month number of slot s (negative: the leap month)
+    uint16_t start[14];     // days from the new year to slot s's first day; start[months] is the year's length
+};
+
+constexpr std::array<Fast, kGregorianYears> kFast = [] {
+    std::array<Fast, kGregorianYears> t{};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kGregorianYears); ++i) {
+        const int32_t gy = kFirstYear + static_cast<int32_t>(i);
+        Fast& f = t[i];
+        f.leap_year = civil::is_leap(gy);
+        if (i == kYears) continue;  // 2101: only its leap flag is read
+        const Year& y = kCompiled[i];
+        f.new_year_doy = static_cast<uint16_t>(y.new_year - civil::to_jd0(gy, 1, 1));
+        for (int32_t m = -12; m <= 12; ++m) f.slot_of[m + 12] = static_cast<int8_t>(y.slot(m));
+        for (int32_t s = 0; s < 13; ++s) f.month_of[s] = static_cast<int8_t>(s < y.months() ? y.month(s) : 0);
+        for (int32_t s = 0; s < 14; ++s) f.start[s] = static_cast<uint16_t>(y.offset(s <= y.months() ? s : y.months()));
+    }
+    return t;
+}();
+
+// The fast table agrees with the compiled rows on every slot of every year.
+constexpr bool fast_consistent() {
+    for (std::size_t i = 0; i < kYears; ++i) {
+        const Year& y = kCompiled[i];
+        const Fast& f = kFast[i];
+        if (civil::to_jd0(kFirstYear + static_cast<int32_t>(i), 1, 1) + f.new_year_doy != y.new_year) return false;
+        for (int32_t s = 0; s <= y.months(); ++s)
+            if (f.start[s] != y.offset(s) || (s < y.months() && f.slot_of[f.month_of[s] + 12] != s)) return false;
+    }
+    return true;
+}
+static_assert(fast_consistent());
+
 }  // namespace
 
 const Year& year(int32_t y) { return kCompiled[static_cast<std::size_t>(y - kFirstYear)]; }
@@ -76,26 +138,54 @@ using namespace hkcal::hk;
 
 extern "C" hk_status hk_date_to_lunar(const Date* date, Date* lunar_date) {
     if (!date || !lunar_date) return HK_ENULL;
-    if (!civil::valid(*date)) return HK_EINVAL;
-    const int32_t jd = civil::to_jd0(*date);
-    if (jd < lunar::year(lunar::kFirstYear).new_year || jd >= lunar::kEnd) return HK_ERANGE;
-    // The lunar year begins in January or February: it is the Gregorian year or the one before.
-    int32_t y = date->year > lunar::kLastYear || jd < lunar::year(date->year).new_year ? date->year - 1 : date->year;
-    const lunar::Year& ly = lunar::year(y);
-    const int32_t d = jd - ly.new_year;  // [0, 384]
-    int32_t s = d / 30;                  // no later than the true slot, at most one before
-    if (ly.offset(s + 1) <= d) ++s;
-    *lunar_date = Date{y, ly.month(s), d - ly.offset(s) + 1};
+    // Offsets in unsigned arithmetic: any int32 field wraps to a large value instead of overflowing.
+    const uint32_t gi = static_cast<uint32_t>(date->year) - static_cast<uint32_t>(lunar::kFirstYear);
+    const uint32_t m = static_cast<uint32_t>(date->month) - 1u;
+    const uint32_t day = static_cast<uint32_t>(date->day) - 1u;
+    if (gi >= static_cast<uint32_t>(lunar::kGregorianYears) || m >= 12) {
+        return civil::valid(*date) ? HK_ERANGE : HK_EINVAL;
+    }
+    const lunar::Fast* f = &lunar::kFast[gi];
+    const uint16_t* before = lunar::kDaysBefore[f->leap_year];
+    if (day >= static_cast<uint32_t>(before[m + 1] - before[m])) return HK_EINVAL;
+    // Days from lunar year gi's new year; before it, the date is in the lunar year before.
+    const int32_t doy = before[m] + static_cast<int32_t>(day);
+    int32_t d = doy - f->new_year_doy;
+    int32_t y = date->year;
+    if (d < 0 || gi == lunar::kYears) {
+        if (gi == 0) return HK_ERANGE;
+        --f;
+        d = lunar::kDaysBefore[f->leap_year][12] - f->new_year_doy + doy;
+        --y;
+        if (d >= f->start[13]) return HK_ERANGE;  // past the end of lunar 2100
+    }
+    int32_t s = d / 30;  // no later than the true slot, at most one before
+    s += f->start[s + 1] <= d;
+    *lunar_date = Date{y, f->month_of[s], d - f->start[s] + 1};
     return HK_OK;
 }
 
 extern "C" hk_status hk_lunar_to_date(const Date* lunar_date, Date* date) {
     if (!lunar_date || !date) return HK_ENULL;
-    if (!lunar::in_years(lunar_date->year)) return HK_ERANGE;
-    const lunar::Year& ly = lunar::year(lunar_date->year);
-    const int32_t s = ly.slot(lunar_date->month);
-    if (s < 0 || lunar_date->day < 1 || lunar_date->day > ly.offset(s + 1) - ly.offset(s)) return HK_EINVAL;
-    *date = civil::from_jd0(ly.new_year + ly.offset(s) + lunar_date->day - 1);
+    const uint32_t i = static_cast<uint32_t>(lunar_date->year) - static_cast<uint32_t>(lunar::kFirstYear);
+    if (i >= lunar::kYears) return HK_ERANGE;
+    const lunar::Fast& f = lunar::kFast[i];
+    const uint32_t mi = static_cast<uint32_t>(lunar_date->month) + 12u;
+    const int32_t s = mi < 25 ? f.slot_of[mi] : -1;
+    if (s < 0) return HK_EINVAL;
+    const uint32_t day = static_cast<uint32_t>(lunar_date->day) - 1u;
+    if (day >= static_cast<uint32_t>(f.start[s + 1] - f.start[s])) return HK_EINVAL;
+    // Day of Gregorian year `year`, which may run into the next year.
+    int32_t doy = f.new_year_doy + f.start[s] + static_cast<int32_t>(day);
+    int32_t year = lunar_date->year;
+    int32_t year_days = lunar::kDaysBefore[f.leap_year][12];
+    if (doy >= year_days) {
+        doy -= year_days;
+        ++year;
+    }
+    const lunar::MonthDay md = lunar::kMonthDays[lunar::kFast[static_cast<std::size_t>(year - lunar::kFirstYear)].leap_year]
+                                                [static_cast<std::size_t>(doy)];
+    *date = Date{year, md.month, md.day};
     return HK_OK;
 }
 
