@@ -1,6 +1,8 @@
 // The Observatory's lunar calendar, lunar years 1901-2100, from the
-// generated table src/hk/lunar_table.inc. Every conversion is a table look-up
-// and a few additions.
+// generated table src/hk/lunar_table.inc, compiled into per-year tables.
+// A conversion is a few look-ups and additions, with no JD0 on either path:
+// a date is placed by its Gregorian month's distance from the new year
+// before it, a lunar date by its month's distance from its own.
 #include "hk/lunar_table.hpp"
 
 #include <array>
@@ -66,10 +68,9 @@ static_assert(kEnd == civil::to_jd0(2101, 1, 29));
 
 bool in_years(int32_t y) { return y >= kFirstYear && y <= kLastYear; }
 
-// ---- The conversions' table: Gregorian year y and lunar year y side by side ----
-//
-// Lunar year y begins in January or February of Gregorian year y, so a date
-// is placed by its day of the Gregorian year alone, without a JD0.
+// ---- The conversions' tables. Lunar year y begins in January or February
+// of Gregorian year y, so a date of Gregorian year y is in lunar year y - 1
+// or y. ----
 
 constexpr int32_t kGregorianYears = kYears + 1;  // 1901-2101: lunar 2100 ends in 2101
 
@@ -91,42 +92,65 @@ constexpr auto kMonthDays = [] {
     return t;
 }();
 
-struct Fast {
-    uint16_t new_year_doy;  // day of Gregorian year y (0-based) of lunar year y's first day
-    uint8_t leap_year;      // Gregorian year y is a leap year
-    int8_t slot_of[25];     // slot of month m at index m + 12 (m < 0 the leap month), -1 where the year lacks it
-    int8_t month_of[13];    // month number of slot s (negative: the leap month)
-    uint16_t start[14];     // days from the new year to slot s's first day; start[months] is the year's length
+// Per lunar year: where its months begin and how they are numbered.
+struct Slots {
+    uint16_t start[14];   // days from the new year to slot s's first day; start[13] is the year's length
+    int8_t month_of[13];  // month number of slot s (negative: the leap month)
+    int8_t slot_of[25];   // slot of month m at index m + 12 (m < 0 the leap month), -1 where the year lacks it
+};
+// Per Gregorian year g (1901-2101): its months placed against lunar year g - 1.
+struct Gregorian {
+    int16_t base[12];    // days from lunar year g - 1's new year to the first of month m + 1 (from lunar g's for 1901)
+    uint8_t length[12];  // days of month m + 1
+    uint16_t previous;   // the length of lunar year g - 1 (0 for 1901: its base counts from lunar 1901)
+    uint16_t new_year_doy;  // day of the year (0-based) of lunar year g's first day (1901-2100)
+    uint8_t leap;           // g is a leap year
 };
 
-constexpr std::array<Fast, kGregorianYears> kFast = [] {
-    std::array<Fast, kGregorianYears> t{};
-    for (std::size_t i = 0; i < static_cast<std::size_t>(kGregorianYears); ++i) {
-        const int32_t gy = kFirstYear + static_cast<int32_t>(i);
-        Fast& f = t[i];
-        f.leap_year = civil::is_leap(gy);
-        if (i == kYears) continue;  // 2101: only its leap flag is read
+constexpr std::array<Slots, kYears> kSlots = [] {
+    std::array<Slots, kYears> t{};
+    for (std::size_t i = 0; i < kYears; ++i) {
         const Year& y = kCompiled[i];
-        f.new_year_doy = static_cast<uint16_t>(y.new_year - civil::to_jd0(gy, 1, 1));
-        for (int32_t m = -12; m <= 12; ++m) f.slot_of[m + 12] = static_cast<int8_t>(y.slot(m));
-        for (int32_t s = 0; s < 13; ++s) f.month_of[s] = static_cast<int8_t>(s < y.months() ? y.month(s) : 0);
-        for (int32_t s = 0; s < 14; ++s) f.start[s] = static_cast<uint16_t>(y.offset(s <= y.months() ? s : y.months()));
+        for (int32_t s = 0; s < 14; ++s) t[i].start[s] = static_cast<uint16_t>(y.offset(s <= y.months() ? s : y.months()));
+        for (int32_t s = 0; s < 13; ++s) t[i].month_of[s] = static_cast<int8_t>(s < y.months() ? y.month(s) : 0);
+        for (int32_t m = -12; m <= 12; ++m) t[i].slot_of[m + 12] = static_cast<int8_t>(y.slot(m));
     }
     return t;
 }();
 
-// The fast table agrees with the compiled rows on every slot of every year.
-constexpr bool fast_consistent() {
+constexpr std::array<Gregorian, kGregorianYears> kGregorian = [] {
+    std::array<Gregorian, kGregorianYears> t{};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kGregorianYears); ++i) {
+        const int32_t g = kFirstYear + static_cast<int32_t>(i);
+        const int32_t from = i == 0 ? kCompiled[0].new_year : kCompiled[i - 1].new_year;
+        t[i].leap = civil::is_leap(g);
+        t[i].previous = static_cast<uint16_t>(i == 0 ? 0 : kCompiled[i - 1].length());
+        t[i].new_year_doy = static_cast<uint16_t>(i < kYears ? kCompiled[i].new_year - civil::to_jd0(g, 1, 1) : 0);
+        for (int32_t m = 1; m <= 12; ++m) {
+            t[i].base[m - 1] = static_cast<int16_t>(civil::to_jd0(g, m, 1) - from);
+            t[i].length[m - 1] = static_cast<uint8_t>(civil::month_days(g, m));
+        }
+    }
+    return t;
+}();
+
+// The tables agree with the compiled rows: every slot's start and number;
+// each Gregorian month placed against the year before as against its own.
+constexpr bool tables_agree() {
     for (std::size_t i = 0; i < kYears; ++i) {
         const Year& y = kCompiled[i];
-        const Fast& f = kFast[i];
-        if (civil::to_jd0(kFirstYear + static_cast<int32_t>(i), 1, 1) + f.new_year_doy != y.new_year) return false;
         for (int32_t s = 0; s <= y.months(); ++s)
-            if (f.start[s] != y.offset(s) || (s < y.months() && f.slot_of[f.month_of[s] + 12] != s)) return false;
+            if (kSlots[i].start[s] != y.offset(s) || (s < y.months() && kSlots[i].slot_of[kSlots[i].month_of[s] + 12] != s))
+                return false;
+        const Gregorian& g = kGregorian[i];
+        if (civil::to_jd0(kFirstYear + static_cast<int32_t>(i), 1, 1) + g.new_year_doy != y.new_year) return false;
+        const bool leap = civil::is_leap(kFirstYear + static_cast<int32_t>(i));
+        for (std::size_t m = 0; m < 12; ++m)
+            if (g.base[m] - g.previous != kDaysBefore[leap][m] - g.new_year_doy) return false;
     }
     return true;
 }
-static_assert(fast_consistent());
+static_assert(tables_agree());
 
 }  // namespace
 
@@ -142,26 +166,19 @@ extern "C" hk_status hk_date_to_lunar(const Date* date, Date* lunar_date) {
     const uint32_t gi = static_cast<uint32_t>(date->year) - static_cast<uint32_t>(lunar::kFirstYear);
     const uint32_t m = static_cast<uint32_t>(date->month) - 1u;
     const uint32_t day = static_cast<uint32_t>(date->day) - 1u;
-    if (gi >= static_cast<uint32_t>(lunar::kGregorianYears) || m >= 12) {
-        return civil::valid(*date) ? HK_ERANGE : HK_EINVAL;
-    }
-    const lunar::Fast* f = &lunar::kFast[gi];
-    const uint16_t* before = lunar::kDaysBefore[f->leap_year];
-    if (day >= static_cast<uint32_t>(before[m + 1] - before[m])) return HK_EINVAL;
-    // Days from lunar year gi's new year; before it, the date is in the lunar year before.
-    const int32_t doy = before[m] + static_cast<int32_t>(day);
-    int32_t d = doy - f->new_year_doy;
-    int32_t y = date->year;
-    if (d < 0 || gi == lunar::kYears) {
-        if (gi == 0) return HK_ERANGE;
-        --f;
-        d = lunar::kDaysBefore[f->leap_year][12] - f->new_year_doy + doy;
-        --y;
-        if (d >= f->start[13]) return HK_ERANGE;  // past the end of lunar 2100
-    }
-    int32_t s = d / 30;  // no later than the true slot, at most one before
-    s += f->start[s + 1] <= d;
-    *lunar_date = Date{y, f->month_of[s], d - f->start[s] + 1};
+    if (gi >= static_cast<uint32_t>(lunar::kGregorianYears) || m >= 12) return civil::valid(*date) ? HK_ERANGE : HK_EINVAL;
+    const lunar::Gregorian& g = lunar::kGregorian[gi];
+    if (day >= g.length[m]) return HK_EINVAL;
+    // Days from lunar year gi - 1's new year; a full year of it or more: lunar year gi.
+    const int32_t from_previous = g.base[m] + static_cast<int32_t>(day);
+    const bool later = from_previous >= g.previous;
+    const uint32_t li = gi - !later;  // the lunar year's index; wraps below 1901
+    if (li >= lunar::kYears || from_previous < 0) return HK_ERANGE;
+    const auto d = static_cast<uint32_t>(from_previous - (later ? g.previous : 0));  // [0, 384]
+    const lunar::Slots& ly = lunar::kSlots[li];
+    uint32_t s = d / 30;  // no later than the true slot, at most one before
+    s += ly.start[s + 1] <= d;
+    *lunar_date = Date{lunar::kFirstYear + static_cast<int32_t>(li), ly.month_of[s], static_cast<int32_t>(d - ly.start[s]) + 1};
     return HK_OK;
 }
 
@@ -169,22 +186,22 @@ extern "C" hk_status hk_lunar_to_date(const Date* lunar_date, Date* date) {
     if (!lunar_date || !date) return HK_ENULL;
     const uint32_t i = static_cast<uint32_t>(lunar_date->year) - static_cast<uint32_t>(lunar::kFirstYear);
     if (i >= lunar::kYears) return HK_ERANGE;
-    const lunar::Fast& f = lunar::kFast[i];
+    const lunar::Slots& ly = lunar::kSlots[i];
     const uint32_t mi = static_cast<uint32_t>(lunar_date->month) + 12u;
-    const int32_t s = mi < 25 ? f.slot_of[mi] : -1;
+    const int32_t s = mi < 25 ? ly.slot_of[mi] : -1;
     if (s < 0) return HK_EINVAL;
     const uint32_t day = static_cast<uint32_t>(lunar_date->day) - 1u;
-    if (day >= static_cast<uint32_t>(f.start[s + 1] - f.start[s])) return HK_EINVAL;
-    // Day of Gregorian year `year`, which may run into the next year.
-    int32_t doy = f.new_year_doy + f.start[s] + static_cast<int32_t>(day);
-    int32_t year = lunar_date->year;
-    int32_t year_days = lunar::kDaysBefore[f.leap_year][12];
+    if (day >= static_cast<uint32_t>(ly.start[s + 1] - ly.start[s])) return HK_EINVAL;
+    // Day of the Gregorian year of the new year, which may run into the next one.
+    int32_t doy = lunar::kGregorian[i].new_year_doy + ly.start[s] + static_cast<int32_t>(day);
+    uint32_t g = i;  // the Gregorian year's index
+    const int32_t year_days = 365 + lunar::kGregorian[g].leap;
     if (doy >= year_days) {
         doy -= year_days;
-        ++year;
+        ++g;
     }
-    const lunar::MonthDay md = lunar::kMonthDays[lunar::kFast[static_cast<std::size_t>(year - lunar::kFirstYear)].leap_year]
-                                                [static_cast<std::size_t>(doy)];
+    const lunar::MonthDay md = lunar::kMonthDays[lunar::kGregorian[g].leap][static_cast<std::size_t>(doy)];
+    const int32_t year = lunar::kFirstYear + static_cast<int32_t>(g);
     *date = Date{year, md.month, md.day};
     return HK_OK;
 }
