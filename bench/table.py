@@ -32,6 +32,9 @@ TARGETS = [
     ("add_business_days(-1000)/1998-2095", "add_business_days(1)/1998-2095/hkcal", 1.2),
     ("add_business_days(250)/2005-2022", "peers", 0.05),
     ("holidays_general/1998-2095", None, 500.0),
+    ("date_to_lunar/1901-2100", "date_to_JD0/1901-2100/hkcal", 2.0),
+    ("lunar_to_date/1901-2100", "date_to_JD0/1901-2100/hkcal", 2.0),
+    ("solar_term_date/1901-2100", "date_to_JD0/1901-2100/hkcal", 1.0),
 ]
 
 

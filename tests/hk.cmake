@@ -5,3 +5,12 @@ if(NOT CMAKE_CROSSCOMPILING)
            COMMAND ${CMAKE_COMMAND} -DGENERATOR=$<TARGET_FILE:hk_generate> -DOUT=${CMAKE_CURRENT_BINARY_DIR}/hk_tables
                    -DSOURCE=${PROJECT_SOURCE_DIR}/src/hk -P ${CMAKE_CURRENT_SOURCE_DIR}/hk/regenerate.cmake)
 endif()
+
+# Every day against Debian's python3-lunardate, when Debian's interpreter has it.
+find_program(HKCAL_DEBIAN_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
+if(HKCAL_DEBIAN_PYTHON AND NOT CMAKE_CROSSCOMPILING AND NOT WIN32)
+  execute_process(COMMAND ${HKCAL_DEBIAN_PYTHON} -c "import lunardate" RESULT_VARIABLE HKCAL_NO_LUNARDATE OUTPUT_QUIET ERROR_QUIET)
+  if(HKCAL_NO_LUNARDATE EQUAL 0)
+    add_test(NAME hk.lunardate COMMAND ${HKCAL_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/hk/lunardate_check.py $<TARGET_FILE_DIR:hkcal_hk>)
+  endif()
+endif()

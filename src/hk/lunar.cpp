@@ -1,6 +1,8 @@
 // The Observatory's lunar calendar, lunar years 1901-2100, from the
-// generated table src/hk/lunar_table.inc. Every conversion is a table look-up
-// and a few additions.
+// generated table src/hk/lunar_table.inc, compiled into per-year tables.
+// A conversion is a few look-ups and additions, with no JD0 on either path:
+// a date is placed by its Gregorian month's distance from the new year
+// before it, a lunar date by its month's distance from its own.
 #include "hk/lunar_table.hpp"
 
 #include <array>
@@ -66,6 +68,90 @@ static_assert(kEnd == civil::to_jd0(2101, 1, 29));
 
 bool in_years(int32_t y) { return y >= kFirstYear && y <= kLastYear; }
 
+// ---- The conversions' tables. Lunar year y begins in January or February
+// of Gregorian year y, so a date of Gregorian year y is in lunar year y - 1
+// or y. ----
+
+constexpr int32_t kGregorianYears = kYears + 1;  // 1901-2101: lunar 2100 ends in 2101
+
+// Days of the Gregorian year before month m (index m - 1), common and leap years.
+constexpr uint16_t kDaysBefore[2][13] = {{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365},
+                                         {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366}};
+
+// Month and day of day-of-year d (0-based) in a common [0] or leap [1] year.
+struct MonthDay {
+    uint8_t month, day;
+};
+constexpr auto kMonthDays = [] {
+    std::array<std::array<MonthDay, 366>, 2> t{};
+    for (int leap = 0; leap < 2; ++leap)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = kDaysBefore[leap][m - 1]; d < kDaysBefore[leap][m]; ++d)
+                t[static_cast<std::size_t>(leap)][static_cast<std::size_t>(d)] =
+                    MonthDay{static_cast<uint8_t>(m), static_cast<uint8_t>(d - kDaysBefore[leap][m - 1] + 1)};
+    return t;
+}();
+
+// Per lunar year: where its months begin and how they are numbered.
+struct Slots {
+    uint16_t start[14];   // days from the new year to slot s's first day; start[13] is the year's length
+    int8_t month_of[13];  // month number of slot s (negative: the leap month)
+    int8_t slot_of[25];   // slot of month m at index m + 12 (m < 0 the leap month), -1 where the year lacks it
+};
+// Per Gregorian year g (1901-2101): its months placed against lunar year g - 1.
+struct Gregorian {
+    int16_t base[12];    // days from lunar year g - 1's new year to the first of month m + 1 (from lunar g's for 1901)
+    uint8_t length[12];  // days of month m + 1
+    uint16_t previous;   // the length of lunar year g - 1 (0 for 1901: its base counts from lunar 1901)
+    uint16_t new_year_doy;  // day of the year (0-based) of lunar year g's first day (1901-2100)
+    uint8_t leap;           // g is a leap year
+};
+
+constexpr std::array<Slots, kYears> kSlots = [] {
+    std::array<Slots, kYears> t{};
+    for (std::size_t i = 0; i < kYears; ++i) {
+        const Year& y = kCompiled[i];
+        for (int32_t s = 0; s < 14; ++s) t[i].start[s] = static_cast<uint16_t>(y.offset(s <= y.months() ? s : y.months()));
+        for (int32_t s = 0; s < 13; ++s) t[i].month_of[s] = static_cast<int8_t>(s < y.months() ? y.month(s) : 0);
+        for (int32_t m = -12; m <= 12; ++m) t[i].slot_of[m + 12] = static_cast<int8_t>(y.slot(m));
+    }
+    return t;
+}();
+
+constexpr std::array<Gregorian, kGregorianYears> kGregorian = [] {
+    std::array<Gregorian, kGregorianYears> t{};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kGregorianYears); ++i) {
+        const int32_t g = kFirstYear + static_cast<int32_t>(i);
+        const int32_t from = i == 0 ? kCompiled[0].new_year : kCompiled[i - 1].new_year;
+        t[i].leap = civil::is_leap(g);
+        t[i].previous = static_cast<uint16_t>(i == 0 ? 0 : kCompiled[i - 1].length());
+        t[i].new_year_doy = static_cast<uint16_t>(i < kYears ? kCompiled[i].new_year - civil::to_jd0(g, 1, 1) : 0);
+        for (int32_t m = 1; m <= 12; ++m) {
+            t[i].base[m - 1] = static_cast<int16_t>(civil::to_jd0(g, m, 1) - from);
+            t[i].length[m - 1] = static_cast<uint8_t>(civil::month_days(g, m));
+        }
+    }
+    return t;
+}();
+
+// The tables agree with the compiled rows: every slot's start and number;
+// each Gregorian month placed against the year before as against its own.
+constexpr bool tables_agree() {
+    for (std::size_t i = 0; i < kYears; ++i) {
+        const Year& y = kCompiled[i];
+        for (int32_t s = 0; s <= y.months(); ++s)
+            if (kSlots[i].start[s] != y.offset(s) || (s < y.months() && kSlots[i].slot_of[kSlots[i].month_of[s] + 12] != s))
+                return false;
+        const Gregorian& g = kGregorian[i];
+        if (civil::to_jd0(kFirstYear + static_cast<int32_t>(i), 1, 1) + g.new_year_doy != y.new_year) return false;
+        const bool leap = civil::is_leap(kFirstYear + static_cast<int32_t>(i));
+        for (std::size_t m = 0; m < 12; ++m)
+            if (g.base[m] - g.previous != kDaysBefore[leap][m] - g.new_year_doy) return false;
+    }
+    return true;
+}
+static_assert(tables_agree());
+
 }  // namespace
 
 const Year& year(int32_t y) { return kCompiled[static_cast<std::size_t>(y - kFirstYear)]; }
@@ -76,26 +162,47 @@ using namespace hkcal::hk;
 
 extern "C" hk_status hk_date_to_lunar(const Date* date, Date* lunar_date) {
     if (!date || !lunar_date) return HK_ENULL;
-    if (!civil::valid(*date)) return HK_EINVAL;
-    const int32_t jd = civil::to_jd0(*date);
-    if (jd < lunar::year(lunar::kFirstYear).new_year || jd >= lunar::kEnd) return HK_ERANGE;
-    // The lunar year begins in January or February: it is the Gregorian year or the one before.
-    int32_t y = date->year > lunar::kLastYear || jd < lunar::year(date->year).new_year ? date->year - 1 : date->year;
-    const lunar::Year& ly = lunar::year(y);
-    const int32_t d = jd - ly.new_year;  // [0, 384]
-    int32_t s = d / 30;                  // no later than the true slot, at most one before
-    if (ly.offset(s + 1) <= d) ++s;
-    *lunar_date = Date{y, ly.month(s), d - ly.offset(s) + 1};
+    // Offsets in unsigned arithmetic: any int32 field wraps to a large value instead of overflowing.
+    const uint32_t gi = static_cast<uint32_t>(date->year) - static_cast<uint32_t>(lunar::kFirstYear);
+    const uint32_t m = static_cast<uint32_t>(date->month) - 1u;
+    const uint32_t day = static_cast<uint32_t>(date->day) - 1u;
+    if (gi >= static_cast<uint32_t>(lunar::kGregorianYears) || m >= 12) return civil::valid(*date) ? HK_ERANGE : HK_EINVAL;
+    const lunar::Gregorian& g = lunar::kGregorian[gi];
+    if (day >= g.length[m]) return HK_EINVAL;
+    // Days from lunar year gi - 1's new year; a full year of it or more: lunar year gi.
+    const int32_t from_previous = g.base[m] + static_cast<int32_t>(day);
+    const bool later = from_previous >= g.previous;
+    const uint32_t li = gi - !later;  // the lunar year's index; wraps below 1901
+    if (li >= lunar::kYears || from_previous < 0) return HK_ERANGE;
+    const auto d = static_cast<uint32_t>(from_previous - (later ? g.previous : 0));  // [0, 384]
+    const lunar::Slots& ly = lunar::kSlots[li];
+    uint32_t s = d / 30;  // no later than the true slot, at most one before
+    s += ly.start[s + 1] <= d;
+    *lunar_date = Date{lunar::kFirstYear + static_cast<int32_t>(li), ly.month_of[s], static_cast<int32_t>(d - ly.start[s]) + 1};
     return HK_OK;
 }
 
 extern "C" hk_status hk_lunar_to_date(const Date* lunar_date, Date* date) {
     if (!lunar_date || !date) return HK_ENULL;
-    if (!lunar::in_years(lunar_date->year)) return HK_ERANGE;
-    const lunar::Year& ly = lunar::year(lunar_date->year);
-    const int32_t s = ly.slot(lunar_date->month);
-    if (s < 0 || lunar_date->day < 1 || lunar_date->day > ly.offset(s + 1) - ly.offset(s)) return HK_EINVAL;
-    *date = civil::from_jd0(ly.new_year + ly.offset(s) + lunar_date->day - 1);
+    const uint32_t i = static_cast<uint32_t>(lunar_date->year) - static_cast<uint32_t>(lunar::kFirstYear);
+    if (i >= lunar::kYears) return HK_ERANGE;
+    const lunar::Slots& ly = lunar::kSlots[i];
+    const uint32_t mi = static_cast<uint32_t>(lunar_date->month) + 12u;
+    const int32_t s = mi < 25 ? ly.slot_of[mi] : -1;
+    if (s < 0) return HK_EINVAL;
+    const uint32_t day = static_cast<uint32_t>(lunar_date->day) - 1u;
+    if (day >= static_cast<uint32_t>(ly.start[s + 1] - ly.start[s])) return HK_EINVAL;
+    // Day of the Gregorian year of the new year, which may run into the next one.
+    int32_t doy = lunar::kGregorian[i].new_year_doy + ly.start[s] + static_cast<int32_t>(day);
+    uint32_t g = i;  // the Gregorian year's index
+    const int32_t year_days = 365 + lunar::kGregorian[g].leap;
+    if (doy >= year_days) {
+        doy -= year_days;
+        ++g;
+    }
+    const lunar::MonthDay md = lunar::kMonthDays[lunar::kGregorian[g].leap][static_cast<std::size_t>(doy)];
+    const int32_t year = lunar::kFirstYear + static_cast<int32_t>(g);
+    *date = Date{year, md.month, md.day};
     return HK_OK;
 }
 
