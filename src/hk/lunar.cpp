@@ -123,7 +123,7 @@ constexpr std::array<Gregorian, kGregorianYears> kGregorian = [] {
     for (std::size_t i = 0; i < static_cast<std::size_t>(kGregorianYears); ++i) {
         const int32_t g = kFirstYear + static_cast<int32_t>(i);
         const int32_t from = i == 0 ? kCompiled[0].new_year : kCompiled[i - 1].new_year;
-        t[i].leap = civil::is_leap(g);
+        t[i].leap = ::hkcal::detail::gregorian_leap(g);
         t[i].previous = static_cast<uint16_t>(i == 0 ? 0 : kCompiled[i - 1].length());
         t[i].new_year_doy = static_cast<uint16_t>(i < kYears ? kCompiled[i].new_year - civil::to_jd0(g, 1, 1) : 0);
         for (int32_t m = 1; m <= 12; ++m) {
@@ -144,7 +144,7 @@ constexpr bool tables_agree() {
                 return false;
         const Gregorian& g = kGregorian[i];
         if (civil::to_jd0(kFirstYear + static_cast<int32_t>(i), 1, 1) + g.new_year_doy != y.new_year) return false;
-        const bool leap = civil::is_leap(kFirstYear + static_cast<int32_t>(i));
+        const bool leap = ::hkcal::detail::gregorian_leap(kFirstYear + static_cast<int32_t>(i));
         for (std::size_t m = 0; m < 12; ++m)
             if (g.base[m] - g.previous != kDaysBefore[leap][m] - g.new_year_doy) return false;
     }
