@@ -25,7 +25,7 @@ if ! diff -u "$work/declared" "$work/defined"; then
   exit 1
 fi
 
-allowed='^(_ITM_(de)?registerTMCloneTable|__gmon_start__|__cxa_finalize|__cxa_guard_(acquire|release|abort)|__stack_chk_fail|__tls_get_addr|__popcount[a-z]*2|(sin|cos|tan|asin|acos|atan|atan2|fmod|floor|ceil|trunc|round|lround|sqrt|exp|log|pow)f?|time|tzset|localtime_r|gmtime_r|mktime|mem(set|cpy|move|cmp)|strlen|__(asan|ubsan|tsan|msan|sanitizer)_[A-Za-z0-9_]*|__gxx_personality_v0|_Unwind_Resume|_ZTVN10__cxxabiv1[0-9]+__[a-z_]*type_infoE)$'
+allowed='^(_ITM_(de)?registerTMCloneTable|__gmon_start__|__cxa_finalize|__cxa_guard_(acquire|release|abort)|__stack_chk_fail|__tls_get_addr|__popcount[a-z]*2|(sin|cos|tan|asin|acos|atan|atan2|fmod|floor|ceil|trunc|round|lround|sqrt|exp|log|pow)f?|time|tzset|localtime_r|gmtime_r|mktime|mem(set|cpy|move|cmp)|strlen|__(asan|ubsan|tsan|msan|sanitizer)_[A-Za-z0-9_]*|__g(cc|xx)_personality_v0|_Unwind_Resume|_ZTVN10__cxxabiv1[0-9]+__[a-z_]*type_infoE)$'
 "$nm_tool" -D --undefined-only "$library" | awk '{ print $NF }' | sed 's/@.*//' | sort -u >"$work/imported"
 if [ $# -ge 6 ]; then declared "$5" "$6" >"$work/dependency"; else : >"$work/dependency"; fi
 grep -Ev "$allowed" "$work/imported" | grep -vxF -f "$work/dependency" >"$work/unexpected" || true
