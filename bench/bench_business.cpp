@@ -59,6 +59,7 @@ void bm_add(benchmark::State& state, const std::vector<Date>* in, int32_t n) {
     }
 }
 
+#ifdef HKCAL_BENCH_QUANTLIB
 void bm_quantlib(benchmark::State& state, int32_t n) {
     std::size_t i = 0;
     for (auto _ : state) {
@@ -66,6 +67,7 @@ void bm_quantlib(benchmark::State& state, int32_t n) {
         i = (i + 1) & kMask;
     }
 }
+#endif
 
 void bm_holidays(benchmark::State& state) {
     std::size_t i = 0;
@@ -79,6 +81,7 @@ void bm_holidays(benchmark::State& state) {
     }
 }
 
+#ifdef HKCAL_BENCH_QUANTLIB
 // Notes on stderr the start dates on which QuantLib's calendar and the law's list disagree.
 void compare_quantlib() {
     std::size_t differ = 0;
@@ -90,6 +93,7 @@ void compare_quantlib() {
     }
     if (differ != 0) std::fprintf(stderr, "note: QuantLib's HongKong advance(250) differs on %zu of %zu dates\n", differ, kInputs);
 }
+#endif
 
 [[maybe_unused]] const bool g_registered = [] {
     benchmark::RegisterBenchmark("day_of_week_index_JD0/1998-2095/hkcal", bm_weekday);
