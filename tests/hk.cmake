@@ -7,17 +7,16 @@ if(NOT CMAKE_CROSSCOMPILING)
 endif()
 
 # Every day against Debian's python3-lunardate and every solar term against
-# python3-ephem, when Debian's interpreter has them.
-find_program(HKCAL_DEBIAN_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH)
-if(HKCAL_DEBIAN_PYTHON AND NOT CMAKE_CROSSCOMPILING AND NOT WIN32)
-  execute_process(COMMAND ${HKCAL_DEBIAN_PYTHON} -c "import lunardate" RESULT_VARIABLE HKCAL_NO_LUNARDATE OUTPUT_QUIET ERROR_QUIET)
-  # Python loads the library itself, which a sanitizer build's cannot be.
-  if(HKCAL_NO_LUNARDATE EQUAL 0 AND NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
-    add_test(NAME hk.lunardate COMMAND ${HKCAL_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/hk/lunardate_check.py $<TARGET_FILE_DIR:hkcal_hk>)
+# python3-ephem. Python loads the library itself, which a sanitizer build's
+# cannot be; a cross build's is not for this machine.
+if(NOT CMAKE_CROSSCOMPILING AND NOT WIN32)
+  if(NOT CMAKE_CXX_FLAGS MATCHES "-fsanitize")
+    hkcal_add_python_test(NAME hk.lunardate NEEDS lunardate=python3-lunardate
+                          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/hk/lunardate_check.py $<TARGET_FILE_DIR:hkcal_hk>)
   endif()
-  # Every year's terms, as the tool prints them, against Debian's python3-ephem.
-  execute_process(COMMAND ${HKCAL_DEBIAN_PYTHON} -c "import ephem" RESULT_VARIABLE HKCAL_NO_EPHEM OUTPUT_QUIET ERROR_QUIET)
-  if(HKCAL_NO_EPHEM EQUAL 0 AND TARGET hkcal_tool)
-    add_test(NAME hk.terms_ephem COMMAND ${HKCAL_DEBIAN_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/hk/ephem_check.py $<TARGET_FILE:hkcal_tool>)
+  # Every year's terms, as the tool prints them.
+  if(TARGET hkcal_tool)
+    hkcal_add_python_test(NAME hk.terms_ephem NEEDS ephem=python3-ephem
+                          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/hk/ephem_check.py $<TARGET_FILE:hkcal_tool>)
   endif()
 endif()

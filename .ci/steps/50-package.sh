@@ -8,6 +8,7 @@ set -euo pipefail
 .ci/deps
 .ci/apt-install pkg-config dpkg-dev file
 src="$PWD"
+py="$(cmake -P cmake/Python.cmake)"  # Debian's, whose dist-packages the .deb fills
 build="$src/build/pkg"
 build_static="$src/build/pkg-static"
 work="$(mktemp -d)"
@@ -96,7 +97,7 @@ cmake --build "$work/cxx"
 check_example cxx "$work/cxx/holidays"
 
 check_example python env LD_LIBRARY_PATH="$prefix/lib" PYTHONPATH="$prefix/lib/python3/dist-packages" \
-  /usr/bin/python3 examples/holidays.py
+  "$py" examples/holidays.py
 
 cmp "$work/c-now" "$work/cxx-now" || fail "C and C++ examples disagree on this year"
 cmp "$work/c-now" "$work/python-now" || fail "C and Python examples disagree on this year"
@@ -119,7 +120,7 @@ done
 # The system copy serves the examples with no search paths set.
 cc -o "$work/holidays-system" examples/holidays.c $(env -u PKG_CONFIG_PATH pkg-config --cflags --libs hkcal_hk)
 check_example system env -u LD_LIBRARY_PATH "$work/holidays-system"
-check_example system-python env -u LD_LIBRARY_PATH -u PYTHONPATH /usr/bin/python3 examples/holidays.py
+check_example system-python env -u LD_LIBRARY_PATH -u PYTHONPATH "$py" examples/holidays.py
 $sudo dpkg -r hkcal >/dev/null
 if dpkg-query -W -f='${Status}' hkcal 2>/dev/null | grep -q "install ok installed"; then
   fail "hkcal still installed after dpkg -r"

@@ -8,7 +8,7 @@ set -euo pipefail
 src="$PWD"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-py=/usr/bin/python3  # Debian's, with its pytest and numpy
+py="$(cmake -P cmake/Python.cmake)"  # Debian's, with its pytest and numpy
 # --system-site-packages: Debian's setuptools, wheel, pytest and numpy, nothing downloaded.
 "$py" -m venv --system-site-packages "$work/venv"
 "$work/venv/bin/pip" install --quiet --no-index --no-build-isolation "$src/python"
