@@ -156,11 +156,10 @@ extern "C" hk_status hk_roll(const Date* date, int32_t convention, uint8_t workd
     const bool forward = convention == HK_FOLLOWING || convention == HK_MODIFIED_FOLLOWING;
     const bool modified = convention == HK_MODIFIED_FOLLOWING || convention == HK_MODIFIED_PRECEDING;
     int32_t rolled = 0;
-    if (hk_status s = add(mask, jd, forward ? 1 : -1, rolled)) return s;
-    if (modified && civil::from_jd0(rolled).month != date->month) {
-        if (hk_status s = add(mask, jd, forward ? -1 : 1, rolled)) return s;
-    }
-    return write(HK_OK, rolled, result);
+    hk_status s = add(mask, jd, forward ? 1 : -1, rolled);
+    // Past the covered years is another month: the modified forms turn back.
+    if (modified && (s != HK_OK || civil::from_jd0(rolled).month != date->month)) s = add(mask, jd, forward ? -1 : 1, rolled);
+    return write(s, rolled, result);
 }
 
 extern "C" hk_status hk_business_days_between(const Date* start, const Date* end, uint8_t workdays, int32_t* count) {
