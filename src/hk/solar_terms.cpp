@@ -1,9 +1,12 @@
 // The 24 solar terms, years 1901-2100: dates from the generated table
 // src/hk/solar_terms_table.inc, instants computed (src/hk/astro.cpp).
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 #include "hk/astro.hpp"
+#include "hk/civil.hpp"
 #include "hkcal_hk.h"
 
 namespace {
@@ -41,6 +44,11 @@ hk_status check(int32_t year, int32_t index) {
     return HK_OK;
 }
 
+// The table's date of a term; year and index checked.
+Date table_date(int32_t year, int32_t index) {
+    return Date{year, index / 2 + 1, kRows[year - kFirstYear].day[static_cast<std::size_t>(index)]};
+}
+
 constexpr const char* kNames[2][HK_SOLAR_TERMS] = {
     {"Minor Cold", "Major Cold", "Start of Spring", "Rain Water", "Awakening of Insects", "Spring Equinox",
      "Pure Brightness", "Grain Rain", "Start of Summer", "Grain Buds", "Grain in Ear", "Summer Solstice",
@@ -52,17 +60,32 @@ constexpr const char* kNames[2][HK_SOLAR_TERMS] = {
 
 }  // namespace
 
+using namespace hkcal::hk;
+
 extern "C" hk_status hk_solar_term_date(int32_t year, int32_t index, Date* date) {
     if (!date) return HK_ENULL;
     if (hk_status s = check(year, index)) return s;
-    *date = Date{year, index / 2 + 1, kRows[year - kFirstYear].day[static_cast<std::size_t>(index)]};
+    *date = table_date(year, index);
     return HK_OK;
 }
 
 extern "C" hk_status hk_solar_term_instant(int32_t year, int32_t index, double* jd_ut) {
     if (!jd_ut) return HK_ENULL;
     if (hk_status s = check(year, index)) return s;
-    *jd_ut = hkcal::hk::astro::solar_term_jd_ut(year, index);
+    *jd_ut = astro::solar_term_jd_ut(year, index);
+    return HK_OK;
+}
+
+extern "C" hk_status hk_solar_term_local(int32_t year, int32_t index, Date* date, int32_t* minute_of_day) {
+    if (!date || !minute_of_day) return HK_ENULL;
+    if (hk_status s = check(year, index)) return s;
+    const Date day = table_date(year, index);
+    // The Hong Kong day of JD0 n starts at n - 0.5 UT less the offset; the
+    // instant lies in it unless the table decided a close call against it.
+    const double start = civil::to_jd0(day) - 0.5 - astro::kHongKongOffsetDays;
+    const double minute = std::floor((astro::solar_term_jd_ut(year, index) - start) * astro::kMinutesPerDay);
+    *minute_of_day = static_cast<int32_t>(std::clamp(minute, 0.0, astro::kMinutesPerDay - 1));
+    *date = day;
     return HK_OK;
 }
 
