@@ -24,8 +24,10 @@
  *   in the classic library.
  * - Pointers must not be null unless said otherwise (HK_ENULL).
  * - No function allocates or keeps mutable state; all may be called from
- *   any thread. The table of 1997-2100's general holidays is built once, on
- *   the first call that needs it (about a millisecond; thread-safe).
+ *   any thread. Every table (the lunar calendar, the solar terms, 1997-2100's
+ *   holidays) is computed at compile time and constant-initialised: it is in
+ *   place before any code runs, so a program's own global initialisers may
+ *   call any function, with the static library as with the shared one.
  *
  * Valid C99 and C++.
  */
