@@ -19,15 +19,17 @@
  * - Dates are the classic library's Date, always Gregorian here. A lunar
  *   date is a Date whose month is 1-12, negated for the leap month
  *   (-4 is the leap 4th month).
- * - Hong Kong time is UTC+8 throughout (the Observatory's calendar ignores
- *   the summer time of 1941-1979).
+ * - Hong Kong time is UTC+8 throughout, HK_UTC_OFFSET_MINUTES (the
+ *   Observatory's calendar ignores the summer time of 1941-1979).
  * - Weekdays are numbered 0 Sunday .. 6 Saturday, and a set of working
  *   weekdays is a byte with bit 0 Sunday .. bit 6 Saturday (HK_MON_FRI), as
  *   in the classic library.
  * - Pointers must not be null unless said otherwise (HK_ENULL).
  * - No function allocates or keeps mutable state; all may be called from
- *   any thread. The table of 1997-2100's general holidays is built once, on
- *   the first call that needs it (about a millisecond; thread-safe).
+ *   any thread. Every table (the lunar calendar, the solar terms, 1997-2100's
+ *   holidays) is computed at compile time and constant-initialised: it is in
+ *   place before any code runs, so a program's own global initialisers may
+ *   call any function, with the static library as with the shared one.
  *
  * Valid C99 and C++.
  */
@@ -76,6 +78,29 @@ HKCAL_HK_API const char* hk_strerror(hk_status status);
 #define HK_HOLIDAY_FIRST_YEAR 1997 /* holidays and business days */
 #define HK_HOLIDAY_LAST_YEAR 2100
 
+/* Hong Kong time, UTC+8, in minutes east of Greenwich. */
+#define HK_UTC_OFFSET_MINUTES 480
+
+/* What a coverage question is about. */
+#define HK_COVERS_LUNAR 1         /* the Observatory's lunar calendar: lunar years and the days they span */
+#define HK_COVERS_SOLAR_TERMS 2   /* the solar terms: Gregorian years */
+#define HK_COVERS_HOLIDAYS 3      /* holidays and business days: Gregorian years */
+#define HK_COVERS_CLASSIC_LUNAR 4 /* the classic library's lunar table (date_to_chinese, chinese_to_date) */
+
+/* The years covered and the first and last days: for the lunar calendars
+ * the lunar years and the Gregorian days they span (lunar years 1901-2100
+ * are 1901-02-19 to 2101-01-28; the classic table's 1936-2031 are
+ * 1936-01-24 to 2031-12-31, where date_to_chinese stops within lunar 2031),
+ * otherwise 1 January of the first year to 31 December of the last. Each
+ * output pointer may be null. HK_EINVAL for another `what`. */
+HKCAL_HK_API hk_status hk_coverage(int32_t what, int32_t* first_year, int32_t* last_year, Date* first_day,
+                                   Date* last_day);
+/* The same in words for messages: "lunar years 1901-2100 (1901-02-19 to
+ * 2101-01-28)", "years 1901-2100", "years 1997-2100", "lunar years
+ * 1936-2031 (1936-01-24 to 2031-12-31)"; static storage; null for another
+ * `what`. */
+HKCAL_HK_API const char* hk_coverage_text(int32_t what);
+
 /* ---- The Observatory's lunar calendar ----------------------------------- */
 
 /* The lunar date of a Gregorian date from 1901-02-19 to 2101-01-28; HK_EINVAL
@@ -111,6 +136,13 @@ HKCAL_HK_API hk_status hk_solar_term_date(int32_t year, int32_t index, Date* dat
  * hk_solar_term_date. */
 HKCAL_HK_API hk_status hk_solar_term_instant(int32_t year, int32_t index, double* jd_ut);
 
+/* The term's civil date in Hong Kong (as hk_solar_term_date) and the minute
+ * of that day, 0-1439, in which its instant falls in Hong Kong time; errors
+ * as hk_solar_term_date. Where the table's date was decided against the
+ * computed instant (a close call at midnight), the minute is the one of
+ * that date nearest the instant (00:00 or 23:59). Constant time. */
+HKCAL_HK_API hk_status hk_solar_term_local(int32_t year, int32_t index, Date* date, int32_t* minute_of_day);
+
 #define HK_LANG_EN 0
 #define HK_LANG_ZH 1 /* Traditional Chinese, UTF-8 */
 /* The term's name ("Minor Cold", "小寒"), UTF-8, static storage; null for an
@@ -142,6 +174,30 @@ typedef struct HkHoliday {
     const char* name_zh; /* Traditional Chinese, as the Government publishes it */
     uint32_t kinds;    /* the HK_GENERAL and HK_STATUTORY lists that hold this day under this key */
 } HkHoliday;
+
+/* The name of the holiday under a key in English or Chinese (HK_LANG_EN,
+ * HK_LANG_ZH), UTF-8, static storage: for every key hk_holidays gives, the
+ * name the law gives that holiday on its own day ("mid-autumn": "The day
+ * following the Chinese Mid-Autumn Festival"; a record of a day moved may
+ * carry another), and for the two days the classic library's functions
+ * give that no list of the law holds, "easter-sunday" and
+ * "remembrance-day". Null for another key (or a null one) or language. */
+HKCAL_HK_API const char* hk_holiday_name(const char* key, int32_t lang);
+
+/* The note of a day off that replaces a festival's own date (HkHoliday's
+ * observed_for), in the form and language asked: HK_NOTE_INLINE, to follow
+ * the name on its line (" (for 2026-04-05)", "（2026-04-05 補假）"), or
+ * HK_NOTE_ALONE, standing by itself ("For 2026-04-05", "2026-04-05 補假").
+ * The date is written YYYY-MM-DD, with at least four year digits, a minus
+ * sign before year 0 and a plus sign after 9999; any year, month 1-12, day
+ * 1-31. Writes a UTF-8 text and its terminator to out; HK_NOTE_SIZE bytes
+ * always suffice. HK_EINVAL for another form, language, month or day,
+ * HK_ESPACE (out untouched) when capacity is too small. */
+#define HK_NOTE_INLINE 0
+#define HK_NOTE_ALONE 1
+#define HK_NOTE_SIZE 32
+HKCAL_HK_API hk_status hk_observed_note(const Date* festival, int32_t lang, int32_t form, char* out,
+                                        size_t capacity);
 
 /* The holidays of a year 1997-2100 in date order (Sundays are general
  * holidays too but are not listed). kind is HK_GENERAL or HK_STATUTORY.

@@ -8,8 +8,6 @@
 namespace hkcal::tool {
 namespace {
 
-constexpr int32_t kHongKongOffset = 8 * 60;  // minutes east of UTC
-
 // HH:MM of minutes after midnight; "" for -1 (no such time).
 std::string clock(int32_t minutes) {
     if (minutes < 0) return "";
@@ -38,7 +36,7 @@ std::string padded_weekday(const Date& d) {
 
 // YYYYMMDDTHHMMSSZ of a Hong Kong clock time on a date.
 std::string ics_utc(const Date& d, int32_t minutes) {
-    const int32_t utc = minutes - kHongKongOffset;
+    const int32_t utc = minutes - HK_UTC_OFFSET_MINUTES;
     const Date day = utc < 0 ? plus_days(d, -1) : d;
     const int32_t m = (utc + 24 * 60) % (24 * 60);
     return ics_date(day) + "T" + clock(m).erase(2, 1) + "00Z";

@@ -95,7 +95,7 @@ hk_status add(uint8_t mask, int32_t jd, int64_t n, int32_t& result) {
     return HK_OK;
 }
 
-bool is_business_day(uint8_t mask, int32_t jd) { return works(mask, jd) && !table::tables().is_holiday(civil::from_jd0(jd)); }
+bool is_business_day(uint8_t mask, int32_t jd) { return works(mask, jd) && !table::is_holiday(civil::from_jd0(jd)); }
 static_assert(table::kFirstDay % 7 == (kFirstWeekday + 6) % 7);  // weekday(jd) = (jd + 1) % 7
 
 hk_status write(hk_status s, int32_t jd, Date* out) {
@@ -125,7 +125,7 @@ extern "C" hk_status hk_is_business_day(const Date* date, uint8_t workdays, int3
     // The week's mask repeated six times (bits 0-41): bit k is weekday k % 7, so no division is needed.
     constexpr uint64_t kRepeat = 1 | 1 << 7 | 1 << 14 | 1 << 21 | 1 << 28 | uint64_t{1} << 35;
     const uint64_t working = (uint64_t{workdays} & 0x7F) * kRepeat >> (shape.weekday + day);
-    *result = static_cast<int32_t>(working & ~(table::tables().month_holidays[month] >> day) & 1u);
+    *result = static_cast<int32_t>(working & ~(table::kMonthHolidays[month] >> day) & 1u);
     return HK_OK;
 }
 
