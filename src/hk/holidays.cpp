@@ -71,6 +71,6 @@ extern "C" hk_status hk_is_holiday(const Date* date, uint32_t kind, uint32_t opt
     if (!civil::valid(*date)) return HK_EINVAL;
     if (!in_years(date->year)) return HK_ERANGE;
     const int32_t jd = civil::to_jd0(*date);
-    *result = kind == HK_GENERAL ? table::tables().is_holiday(*date) : list_of(date->year, kind, options, rest_day).holds(jd);
+    *result = kind == HK_GENERAL ? table::is_holiday(*date) : list_of(date->year, kind, options, rest_day).holds(jd);
     return HK_OK;
 }
