@@ -7,14 +7,17 @@
 
 #include <array>
 
+#include "hk/coverage.hpp"
 #include "hkcal_hk.h"
 
 namespace hkcal::hk::lunar {
 namespace {
 
-// JD0 of 2101-01-29, the day after the last lunar year (1 month 2101).
+// JD0 of 2101-01-29, the day after the last lunar year (1 month 2101): the
+// table spans exactly the days the library says it covers.
 constexpr int32_t kEnd = kCompiled[kYears - 1].new_year + kCompiled[kYears - 1].length();
-static_assert(kEnd == civil::to_jd0(2101, 1, 29));
+static_assert(kCompiled[0].new_year == civil::to_jd0(coverage::kLunar.first_day) &&
+              kEnd == civil::to_jd0(coverage::kLunar.last_day) + 1);
 
 bool in_years(int32_t y) { return y >= kFirstYear && y <= kLastYear; }
 

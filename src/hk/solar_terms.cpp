@@ -1,6 +1,10 @@
 // The 24 solar terms, years 1901-2100: dates from the generated table
 // (src/hk/solar_terms_table.hpp), instants computed (src/hk/astro.cpp).
+#include <algorithm>
+#include <cmath>
+
 #include "hk/astro.hpp"
+#include "hk/civil.hpp"
 #include "hk/solar_terms_table.hpp"
 #include "hkcal_hk.h"
 
@@ -36,6 +40,20 @@ extern "C" hk_status hk_solar_term_instant(int32_t year, int32_t index, double* 
     if (!jd_ut) return HK_ENULL;
     if (hk_status s = check(year, index)) return s;
     *jd_ut = hkcal::hk::astro::solar_term_jd_ut(year, index);
+    return HK_OK;
+}
+
+extern "C" hk_status hk_solar_term_local(int32_t year, int32_t index, Date* date, int32_t* minute_of_day) {
+    namespace hk = hkcal::hk;
+    if (!date || !minute_of_day) return HK_ENULL;
+    if (hk_status s = check(year, index)) return s;
+    const Date day = hk::terms::date(year, index);
+    // The Hong Kong day of JD0 n starts at n - 0.5 UT less the offset; the
+    // instant lies in it unless the table decided a close call against it.
+    const double start = hk::civil::to_jd0(day) - 0.5 - hk::astro::kHongKongOffsetDays;
+    const double minute = std::floor((hk::astro::solar_term_jd_ut(year, index) - start) * hk::astro::kMinutesPerDay);
+    *minute_of_day = static_cast<int32_t>(std::clamp(minute, 0.0, hk::astro::kMinutesPerDay - 1));
+    *date = day;
     return HK_OK;
 }
 
