@@ -10,11 +10,14 @@
 #include <cstdint>
 
 #include "hk/holiday_schedules.hpp"
+#include "hk/text.hpp"
 #include "hkcal_hk.h"
 
 namespace hkcal::hk::law {
 
 inline constexpr int32_t kFirstYear = HK_HOLIDAY_FIRST_YEAR, kLastYear = HK_HOLIDAY_LAST_YEAR;
+using hk::kSunday;
+using hk::weekday;
 inline constexpr std::size_t kRowCount = std::size(kRows);
 inline constexpr DayNumber kNoDay{0};
 
@@ -51,31 +54,18 @@ namespace detail {
 
 // ---- names: "The day following X" (X翌日) made from each row's names ----
 
-inline constexpr std::size_t kTextSize = 160;  // the longest name with its prefix, and a terminator
-struct Text {
-    char s[kTextSize]{};
-};
-
-constexpr std::size_t append(Text& t, std::size_t at, const char* x) {
-    while (*x != '\0' && at + 1 < kTextSize) t.s[at++] = *x++;
-    return at;
-}
+using text::Text;
 
 // "The day following " + X, a leading "The " of X becoming "the ".
 constexpr Text following_en(const char* x) {
     Text t;
-    std::size_t at = append(t, 0, "The day following ");
-    const bool the = x[0] == 'T' && x[1] == 'h' && x[2] == 'e' && x[3] == ' ';
-    if (the) t.s[at++] = 't', ++x;
-    append(t, at, x);
-    return t;
+    t << "The day following ";
+    if (x[0] == 'T' && x[1] == 'h' && x[2] == 'e' && x[3] == ' ') t << 't', ++x;
+    return t << x;
 }
 
-constexpr Text following_zh(const char* x) {
-    Text t;
-    append(t, append(t, 0, x), "翌日");
-    return t;
-}
+// X + "翌日".
+constexpr Text following_zh(const char* x) { return Text{} << x << "翌日"; }
 
 struct FollowingNames {
     Text en, zh;  // of the row's own name
@@ -95,10 +85,7 @@ inline constexpr auto kFollowing = [] {
     return out;
 }();
 
-constexpr bool same(const char* a, const char* b) {
-    while (*a != '\0' && *a == *b) ++a, ++b;
-    return *a == *b;
-}
+using text::same;
 static_assert(same(kFollowing[7].en.s, "The day following Ching Ming Festival") && same(kRows[7].key, "ching-ming"));
 static_assert(same(kFollowing[8].zh.s, kGoodFriday2.zh));
 
