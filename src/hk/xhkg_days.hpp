@@ -10,6 +10,7 @@
 
 #include "hk/civil.hpp"
 #include "hk/holiday_law.hpp"
+#include "hk/holiday_table.hpp"
 #include "hkcal_hk.h"
 
 namespace hkcal::hk::xhkg {
@@ -43,9 +44,11 @@ struct Auction {
 inline constexpr int32_t kAuctionMinutes = 10;  // a random close between 8 and 10 minutes after the close
 inline constexpr int32_t kOpenEnded = civil::to_jd0(law::kLastYear + 1, 1, 1);
 inline constexpr Auction kAuctions[] = {
-    // Introduced 26 May 2008; suspended from 23 March 2009 (HKEX, reported by Lexology, 2009).
+    // From Monday 26 May 2008, to 16:10 (12:40 on a half day) (HKEx news release 19 May 2008); suspended
+    // from 23 March 2009 (HKEx, reported by Lexology, 2009).
     {civil::to_jd0(2008, 5, 26), civil::to_jd0(2009, 3, 23)},
-    // Reintroduced 25 July 2016 (HKEX news release, July 2016).
+    // Again from Monday 25 July 2016, a random close 16:08-16:10 (12:08-12:10 on a half day) (HKEX
+    // announcement of 20 July 2016, reported by LeapRate).
     {civil::to_jd0(2016, 7, 25), kOpenEnded},
 };
 
@@ -63,9 +66,10 @@ struct HalfDayRule {
 };
 inline constexpr const char* kHalfDaySource =
     "HKEX trading hours: no Extended Morning Session and Afternoon Session on the eves of Christmas, New Year and "
-    "Lunar New Year";
-// In force throughout the covered years: the exchange's practice before
-// 1997 (the first year here is the coverage's, not a known start).
+    "Lunar New Year; HKEx news release 19 May 2008 names the same three half-day trading days";
+// In force throughout the covered years: a dated notice shows them in
+// 2008, and the exchange's practice is older than the coverage; 1997 is
+// the coverage's first year, not a known start.
 inline constexpr HalfDayRule kHalfDayRules[] = {
     {civil::to_jd0(1997, 1, 1), Eve::lunar_new_year, "lunar-new-year-eve", "Lunar New Year's Eve: morning session only",
      "農曆年除夕：只設上午交易", kHalfDaySource},
@@ -185,8 +189,9 @@ static_assert([] {
         if (!era_sane(e)) return false;
     }
     for (const Special& s : kSpecials) {
-        // Weekdays only, none from severe weather trading on, none past the record.
-        if (!weekday_of_record(s) || s.jd >= kSevereWeatherTrading || civil::from_jd0(s.jd).year > kLastRecordedYear) {
+        // Weekdays that are not general holidays, none from severe weather trading on, none past the record.
+        const Date d = civil::from_jd0(s.jd);
+        if (!weekday_of_record(s) || table::is_holiday(d) || s.jd >= kSevereWeatherTrading || d.year > kLastRecordedYear) {
             return false;
         }
         if (s.resumed != kNone && s.shut != Shut::morning) return false;
