@@ -14,9 +14,8 @@
 //   1901-2100 (hko.gov.hk/tc/gts/time/calendar/text/files/T<year>c.txt) and
 //   the note on its conversion page naming the new moons and terms of
 //   2021-2100 that lie within the uncertainty of a midnight.
-// [TIC] "Time in China": the Beijing government kept Beijing apparent solar
-//   time until 1913 and Beijing mean solar time from 1914; the Nationalist
-//   government's calendar from 1929 is reckoned at 120 deg E (UTC+8).
+// [TIC] Wikipedia, "Time in China": China's official time was Beijing
+//   apparent solar time until 1913, Beijing mean solar time from 1914.
 // [CC] Dershowitz and Reingold, Calendrical Calculations (as ICU4X's
 //   calendrical_calculations carries it): the Chinese calendar's day before
 //   1929 at Beijing, 116 deg 25' E, UTC+1397/180 h; from 1929 UTC+8.
@@ -56,7 +55,9 @@ constexpr Era kEras[] = {
     {{1914, 1, 1}, kBeijing, "Beijing"},
     // 1929 on: 120 deg E, UTC+8: the Nationalist government's calendar, the
     // Purple Mountain Observatory's since 1949, and the Observatory's own
-    // computation in Hong Kong time [Liu, TIC, CC, HKO].
+    // computation in Hong Kong time [Liu, CC, HKO]. Not from 1928, as
+    // some programs have it: the 1928 Summer Solstice, 06-22 00:06 UTC+8,
+    // stands on 06-21 in the calendar [Liu, HKO].
     {{1929, 1, 1}, kMeridian120, "UTC+8"},
 };
 
