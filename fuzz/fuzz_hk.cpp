@@ -1,7 +1,7 @@
 // Fuzzes every function of the Hong Kong library with arbitrary arguments
 // (null pointers too): an error leaves every output as it was, a lunar date
 // converts back, business-day steps and counts agree, and a rolled date is
-// a business day. (Counting back from a day off, between's count, which
+// a business day, the exchange's sessions agree with its trading days. (Counting back from a day off, between's count, which
 // includes the start, is one short of add's n.)
 #include <array>
 #include <cstddef>
@@ -148,12 +148,32 @@ void business(Input& in) {
         fail(text(d), " rolled to ", text(rolled.value), ", not a business day");
 }
 
+void exchange(Input& in) {
+    const Date d = in.read<Date>();
+    const int32_t y = in.read<int32_t>();
+    Guarded<HkSession> session;
+    Guarded<int32_t> trading, recorded;
+    const hk_status s = call(in, "hk_xhkg_session", session, [&](HkSession* o) { return hk_xhkg_session(&d, o); });
+    if (call(in, "hk_xhkg_is_trading_day", trading, [&](int32_t* o) { return hk_xhkg_is_trading_day(&d, o); }) == HK_OK &&
+        s == HK_OK && (trading.value == 1) != (session.value.kind != HK_XHKG_CLOSED))
+        fail("trading day and session disagree on ", text(d));
+    call(in, "hk_xhkg_recorded", recorded, [&](int32_t* o) { return hk_xhkg_recorded(y, o); });
+    Guarded<std::array<HkXhkgClosure, HK_XHKG_MAX_CLOSURES>> list;
+    const size_t capacity = in.u8() % (HK_XHKG_MAX_CLOSURES + 1);
+    Guarded<size_t> count;
+    const hk_status c = call(in, "hk_xhkg_closures", count, [&](size_t* o) {
+        return hk_xhkg_closures(y, capacity ? list.value.data() : nullptr, capacity, o);
+    });
+    if ((c == HK_OK && count.value > capacity) || (c != HK_OK && !list.untouched()))
+        fail("hk_xhkg_closures of ", text(y), ": ", text(c), ", count ", std::to_string(count.value));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) { return 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    void (*const kGroups[])(Input&) = {lunar, years, holidays, business, names};
+    void (*const kGroups[])(Input&) = {lunar, years, holidays, business, names, exchange};
     Input in(data, size);
     while (!in.done()) kGroups[in.next_call(std::size(kGroups))](in);
     return 0;

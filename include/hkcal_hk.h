@@ -8,6 +8,8 @@
  *   statutory holidays (Employment Ordinance, Cap. 57, section 39) as the
  *   law has them, 1997-2100.
  * - Business days and the usual roll conventions, 1997-2100.
+ * - The stock exchange's (HKEX, XHKG) trading days and sessions with their
+ *   history, half days and recorded closures, 1997-2100.
  *
  * Conventions:
  * - Every function but the name functions returns an hk_status: HK_OK (0),
@@ -250,6 +252,79 @@ HKCAL_HK_API hk_status hk_roll(const Date* date, int32_t convention, uint8_t wor
  * day, or an earlier one and start is a business day too. */
 HKCAL_HK_API hk_status hk_business_days_between(const Date* start, const Date* end, uint8_t workdays,
                                                 int32_t* count);
+
+/* ---- The stock exchange (HKEX securities market, XHKG) ------------------ */
+
+/* A trading day is a weekday (Monday to Friday) that is not a general
+ * holiday and on which the exchange did not stay shut all day. The days the
+ * exchange shut or cut short are recorded up to HK_XHKG_LAST_RECORDED_YEAR:
+ * until 22 September 2024 a tropical cyclone signal No. 8 or above or a
+ * black rainstorm warning in force at 9:00 cancelled the morning session,
+ * one in force at noon the whole day, one hoisted during trading the rest
+ * of it; from 23 September 2024 the market trades in severe weather. Later
+ * years are the rules' projection (general holidays, weekends, half days)
+ * and may still change. Years 1997-2100; HK_ERANGE outside, HK_EINVAL for an
+ * invalid date. */
+#define HK_XHKG_LAST_RECORDED_YEAR 2025
+
+/* Kinds of trading day. */
+#define HK_XHKG_CLOSED 0    /* no trading: a weekend, a general holiday or a closure */
+#define HK_XHKG_FULL 1      /* morning and afternoon sessions */
+#define HK_XHKG_HALF 2      /* the morning session only: an eve of Christmas, New Year or Lunar New
+                             * Year, or a day whose afternoon the weather cancelled */
+#define HK_XHKG_AFTERNOON 3 /* the afternoon session only: the weather cancelled the morning */
+
+/* One day's sessions, in minutes after midnight, Hong Kong time (570 is
+ * 09:30). Continuous trading from open to close, except the lunch break
+ * from break_start to break_end; -1 for what the day lacks.
+ * Sessions: 10:00-12:30 and 14:30-16:00 until 4 March 2011; 09:30-12:00 and
+ * 13:30-16:00 from 7 March 2011; 09:30-12:00 and 13:00-16:00 from 5 March
+ * 2012. A half day closes at the morning close. A day whose morning the
+ * weather cancelled opens when the exchange resumed (the era's afternoon
+ * open when not recorded). The pre-opening session (single price auction)
+ * runs from pre_open to open on days with a morning session from 25 March
+ * 2002. The closing auction session runs from close to a random close at
+ * most auction_close, on trading days from 26 May 2008 to 20 March 2009
+ * and from 25 July 2016. */
+typedef struct HkSession {
+    int32_t kind;        /* HK_XHKG_CLOSED .. HK_XHKG_AFTERNOON; all times -1 when closed */
+    int32_t open;
+    int32_t break_start; /* -1 without a break (a half day, an afternoon only) */
+    int32_t break_end;
+    int32_t close;
+    int32_t pre_open;      /* the pre-opening session's start, or -1 */
+    int32_t auction_close; /* the closing auction's latest end, or -1 */
+} HkSession;
+
+/* The date's sessions; a day without trading gives kind HK_XHKG_CLOSED. */
+HKCAL_HK_API hk_status hk_xhkg_session(const Date* date, HkSession* session);
+/* *result = 1 when the date is a trading day, 0 otherwise. Constant time. */
+HKCAL_HK_API hk_status hk_xhkg_is_trading_day(const Date* date, int32_t* result);
+/* *recorded = 1 when the year's days are recorded, 0 when they are the
+ * rules' projection; HK_ERANGE outside 1997-2100. */
+HKCAL_HK_API hk_status hk_xhkg_recorded(int32_t year, int32_t* recorded);
+
+/* A weekday, not a general holiday, on which the exchange did not trade a
+ * full day: an eve's half day, or a day the exchange shut or cut short.
+ * The strings are static, UTF-8, never null. */
+typedef struct HkXhkgClosure {
+    Date date;
+    int32_t kind;        /* HK_XHKG_CLOSED, HK_XHKG_HALF or HK_XHKG_AFTERNOON, as hk_xhkg_session */
+    const char* key;     /* the reason: "typhoon", "black-rainstorm", "christmas-eve", ... */
+    const char* name_en; /* "Typhoon Hato: tropical cyclone signal No. 8 or above" */
+    const char* name_zh;
+    const char* source;  /* where it is recorded */
+} HkXhkgClosure;
+
+/* The most closures of any one year. */
+#define HK_XHKG_MAX_CLOSURES 16
+
+/* The half days, closures and weather-shortened days of a year 1997-2100
+ * in date order (in a projected year, its eves' half days only).
+ * On HK_OK, *count is the number written. When capacity is smaller,
+ * HK_ESPACE with *count the length needed and out untouched; out may be
+ * null when capacity is 0. HK_ERANGE for another year. */
+HKCAL_HK_API hk_status hk_xhkg_closures(int32_t year, HkXhkgClosure* out, size_t capacity, size_t* count);
 
 #ifdef __cplusplus
 }

@@ -19,6 +19,7 @@
 #endif
 
 #include "dates.hpp"
+#include "exchange.hpp"
 #include "format.hpp"
 #include "grid.hpp"
 #include "hkcal_hk.h"
@@ -161,6 +162,43 @@ std::string clock_text(const SYSTEMTIME& t) {
 }  // namespace
 
 // ---- the commands -------------------------------------------------------------
+
+// A year of the exchange's calendar, or UsageError naming what.
+int32_t exchange_year(int32_t year, const std::string& what) {
+    if (year < HK_HOLIDAY_FIRST_YEAR || year > HK_HOLIDAY_LAST_YEAR) {
+        throw UsageError(what + ": the exchange's calendar covers " + std::to_string(HK_HOLIDAY_FIRST_YEAR) + " to " +
+                         std::to_string(HK_HOLIDAY_LAST_YEAR));
+    }
+    return year;
+}
+
+// "YEAR" or "START END" (dates), as the first and last day.
+std::pair<Date, Date> exchange_span(const Args& a) {
+    if (a.date2.empty()) {
+        const int32_t year = exchange_year(a.date.empty() ? today().year : parse_year(a.date), a.date);
+        return {make_date(year, 1, 1), make_date(year, 12, 31)};
+    }
+    const Date first = parse_date(a.date), last = parse_date(a.date2);
+    exchange_year(first.year, a.date);
+    exchange_year(last.year, a.date2);
+    if (earlier(last, first)) throw UsageError(a.date2 + ": the end is before the start " + a.date);
+    return {first, last};
+}
+
+std::string run_sessions(const Args& a) {
+    const Format format = format_option(a.format);
+    const auto [first, last] = exchange_span(a);
+    return write_sessions(trading_days(first, last), format, dtstamp());
+}
+
+std::string run_closures(const Args& a) {
+    const Format format = format_option(a.format);
+    const Lang lang = lang_option(a.lang);
+    const int32_t first = exchange_year(a.year.empty() ? today().year : parse_year(a.year), a.year);
+    const int32_t last = a.date2.empty() ? first : exchange_year(parse_year(a.date2), a.date2);
+    if (last < first) throw UsageError(a.date2 + ": the last year is before the first " + a.year);
+    return write_closures(closures(first, last), format, lang, dtstamp());
+}
 
 std::string run_holidays(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);

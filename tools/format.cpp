@@ -48,42 +48,6 @@ std::string year_text(int32_t year) {
     return buffer;
 }
 
-std::string csv_field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string json_string(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
-            out += buffer;
-        } else {
-            out += c;  // UTF-8 passes through: JSON text is UTF-8
-        }
-    }
-    return out + "\"";
-}
-
-// YYYYMMDD for iCalendar, whose dates have exactly four year digits.
-std::string ics_date(const Date& d) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", static_cast<int>(d.year), static_cast<int>(d.month),
-                  static_cast<int>(d.day));
-    return buffer;
-}
-
 std::string write_text(const std::vector<Holiday>& list, Lang lang) {
     std::string out;
     for (const Holiday& h : list) {
@@ -143,6 +107,42 @@ std::string write_ics(const std::vector<Holiday>& list, Lang lang, const IcsCont
 }
 
 }  // namespace
+
+std::string csv_field(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string json_string(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
+            out += buffer;
+        } else {
+            out += c;  // UTF-8 passes through: JSON text is UTF-8
+        }
+    }
+    return out + "\"";
+}
+
+// YYYYMMDD for iCalendar, whose dates have exactly four year digits.
+std::string ics_date(const Date& d) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", static_cast<int>(d.year), static_cast<int>(d.month),
+                  static_cast<int>(d.day));
+    return buffer;
+}
 
 std::string utf8(const hkcal_char16* text) {
     std::string out;

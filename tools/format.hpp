@@ -51,6 +51,15 @@ struct IcsContext {
 // iCalendar form, whose lines are folded at 75 octets).
 std::string write_holidays(const std::vector<Holiday>& list, Format format, Lang lang, const IcsContext& ics);
 
+// A CSV field, quoted when it holds a comma, quote or line break.
+std::string csv_field(std::string_view text);
+
+// A JSON string literal of UTF-8 text.
+std::string json_string(std::string_view text);
+
+// YYYYMMDD for iCalendar, whose dates have exactly four year digits.
+std::string ics_date(const Date& d);
+
 // The iCalendar TEXT escape (backslash, semicolon, comma, newline).
 std::string ics_escape(std::string_view text);
 

@@ -31,10 +31,7 @@ struct Tables {
 namespace detail {
 
 constexpr bool same_day_and_key(const law::Day& a, const law::Day& b) {
-    if (a.jd != b.jd) return false;
-    const char *x = a.key, *y = b.key;
-    while (*x != '\0' && *x == *y) ++x, ++y;
-    return *x == *y;
+    return a.date == b.date && law::detail::same(a.key, b.key);
 }
 
 constexpr Tables build() {
@@ -52,7 +49,7 @@ constexpr Tables build() {
                     if (same_day_and_key(day, s)) y.statutory_bits |= 1u << h;
                 }
             }
-            ++t.before[static_cast<std::size_t>(i + 1)][static_cast<std::size_t>(law::weekday(day.jd))];
+            ++t.before[static_cast<std::size_t>(i + 1)][static_cast<std::size_t>(weekday(day.date))];
         }
     }
     return t;
@@ -68,7 +65,7 @@ inline constexpr std::array<uint32_t, kYears * 12> kMonthHolidays = [] {
     std::array<uint32_t, kYears * 12> out{};
     for (int32_t i = 0; i < kYears; ++i) {
         for (const law::Day& day : kTables.years[static_cast<std::size_t>(i)].general) {
-            const Date date = civil::from_jd0(day.jd);
+            const Date date = to_date(day.date);
             out[static_cast<std::size_t>(i * 12 + date.month - 1)] |= 1u << (date.day - 1);
         }
     }
@@ -94,7 +91,7 @@ inline constexpr auto kMonths = [] {
             const int32_t year = law::kFirstYear + y;
             const int32_t first = civil::to_jd0(year, m + 1, 1);
             out[static_cast<std::size_t>(y * 12 + m)] = {static_cast<uint8_t>(civil::month_days(year, m + 1)),
-                                                         static_cast<uint8_t>(law::weekday(first))};
+                                                         static_cast<uint8_t>(weekday(first))};
         }
     }
     return out;
