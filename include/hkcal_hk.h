@@ -128,8 +128,12 @@ HKCAL_HK_API hk_status hk_lunar_month_days(int32_t lunar_year, int32_t month, in
  * are the minor terms (jieqi), odd ones the principal terms (zhongqi). */
 #define HK_SOLAR_TERMS 24
 
-/* The civil date in Hong Kong of a term of a year 1901-2100; HK_ERANGE for
- * another year, HK_EINVAL for an index outside 0-23. Constant time. */
+/* The date of a term of a year 1901-2100 in the Observatory's calendar: the
+ * civil date in Hong Kong of its instant, but for five terms of 1912-1928
+ * within 15 minutes of a midnight, which the calendar of the time (reckoned
+ * at Beijing's meridian, or in 1912-1913 by an older theory) dates on the
+ * other side of it. HK_ERANGE for another year, HK_EINVAL for an index
+ * outside 0-23. Constant time. */
 HKCAL_HK_API hk_status hk_solar_term_date(int32_t year, int32_t index, Date* date);
 /* The instant of a term as a Julian Date in UT (JD 2451545.0 is
  * 2000-01-01 12:00 UT), accurate to well under a minute; errors as
