@@ -128,8 +128,12 @@ HKCAL_HK_API hk_status hk_lunar_month_days(int32_t lunar_year, int32_t month, in
  * are the minor terms (jieqi), odd ones the principal terms (zhongqi). */
 #define HK_SOLAR_TERMS 24
 
-/* The civil date in Hong Kong of a term of a year 1901-2100; HK_ERANGE for
- * another year, HK_EINVAL for an index outside 0-23. Constant time. */
+/* The date of a term of a year 1901-2100 in the Observatory's calendar: the
+ * civil date in Hong Kong of its instant, but for five terms of 1912-1928
+ * within 15 minutes of a midnight, which the calendar of the time (reckoned
+ * at Beijing's meridian, or in 1912-1913 by an older theory) dates on the
+ * other side of it. HK_ERANGE for another year, HK_EINVAL for an index
+ * outside 0-23. Constant time. */
 HKCAL_HK_API hk_status hk_solar_term_date(int32_t year, int32_t index, Date* date);
 /* The instant of a term as a Julian Date in UT (JD 2451545.0 is
  * 2000-01-01 12:00 UT), accurate to well under a minute; errors as
@@ -288,6 +292,7 @@ HKCAL_HK_API hk_status hk_business_days_between(const Date* start, const Date* e
 #define HK_XHKG_HALF 2      /* the morning session only: an eve of Christmas, New Year or Lunar New
                              * Year, or a day whose afternoon the weather cancelled */
 #define HK_XHKG_AFTERNOON 3 /* the afternoon session only: the weather cancelled the morning */
+#define HK_XHKG_SHORTENED 4 /* both sessions, the afternoon's ended early by the weather */
 
 /* One day's sessions, in minutes after midnight, Hong Kong time (570 is
  * 09:30). Continuous trading from open to close, except the lunch break
@@ -296,13 +301,14 @@ HKCAL_HK_API hk_status hk_business_days_between(const Date* start, const Date* e
  * 13:30-16:00 from 7 March 2011; 09:30-12:00 and 13:00-16:00 from 5 March
  * 2012. A half day closes at the morning close. A day whose morning the
  * weather cancelled opens when the exchange resumed (the era's afternoon
- * open when not recorded). The pre-opening session (single price auction)
+ * open when not recorded); a day a signal hoisted during trading ended
+ * closes when trading stopped, with no closing auction. The pre-opening session (single price auction)
  * runs from pre_open to open on days with a morning session from 25 March
  * 2002. The closing auction session runs from close to a random close at
  * most auction_close, on trading days from 26 May 2008 to 20 March 2009
  * and from 25 July 2016. */
 typedef struct HkSession {
-    int32_t kind;        /* HK_XHKG_CLOSED .. HK_XHKG_AFTERNOON; all times -1 when closed */
+    int32_t kind;        /* HK_XHKG_CLOSED .. HK_XHKG_SHORTENED; all times -1 when closed */
     int32_t open;
     int32_t break_start; /* -1 without a break (a half day, an afternoon only) */
     int32_t break_end;
@@ -324,7 +330,7 @@ HKCAL_HK_API hk_status hk_xhkg_recorded(int32_t year, int32_t* recorded);
  * The strings are static, UTF-8, never null. */
 typedef struct HkXhkgClosure {
     Date date;
-    int32_t kind;        /* HK_XHKG_CLOSED, HK_XHKG_HALF or HK_XHKG_AFTERNOON, as hk_xhkg_session */
+    int32_t kind;        /* as hk_xhkg_session's: HK_XHKG_CLOSED, HK_XHKG_HALF, HK_XHKG_AFTERNOON or HK_XHKG_SHORTENED */
     const char* key;     /* the reason: "typhoon", "black-rainstorm", "christmas-eve", ... */
     const char* name_en; /* "Typhoon Hato: tropical cyclone signal No. 8 or above" */
     const char* name_zh;
