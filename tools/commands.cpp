@@ -24,7 +24,6 @@
 #include "grid.hpp"
 #include "hkcal_hk.h"
 #include "holiday_book.hpp"
-#include "holiday_names.hpp"
 #include "lunar.hpp"
 #include "parse.hpp"
 #include "workdays.hpp"
@@ -97,8 +96,7 @@ int32_t roll_option(const std::string& value) {
 // needed holidays outside the law's years.
 void check_business(hk_status status, const std::string& what) {
     if (status == HK_ERANGE) {
-        throw UsageError(what + ": business days need the law's holidays, which cover " +
-                         std::to_string(HK_HOLIDAY_FIRST_YEAR) + " to " + std::to_string(HK_HOLIDAY_LAST_YEAR) +
+        throw UsageError(what + ": business days need the law's holidays, which cover " + covered_years(HK_COVERS_HOLIDAYS) +
                          "; --rules=library counts with the classic library's holidays");
     }
     if (status != HK_OK) throw UsageError(what + ": " + hk_strerror(status));
@@ -245,11 +243,11 @@ std::string run_date(const Args& a) {
     std::string out = iso_date(date) + "  " + weekday_name(date) + "\n";
     out += "JD0          " + std::to_string(static_cast<int64_t>(date_to_JD0(&date))) + "\n";
     out += "day number   " + std::to_string(date_to_day_number(&date)) + "\n";
-    out += "lunar        " + (lunar ? lunar_text(*lunar) : std::string("none (the library's table covers 1936-01-24 to 2031-12-31)")) +
+    out += "lunar        " + (lunar ? lunar_text(*lunar) : "none (" + library_days() + ")") +
            "\n";
     for (const Holiday* holiday : book.on(date)) {
         out += "holiday      " + in(holiday->name, lang);
-        if (holiday->observed_for) out += " (for " + iso_date(*holiday->observed_for) + ")";
+        if (holiday->observed_for) out += observed_note(*holiday->observed_for, lang, HK_NOTE_INLINE);
         out += "\n";
     }
     return out;
@@ -347,10 +345,10 @@ std::string run_easter(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
     const Date sunday = checked_result(easter(year), "easter");
     std::vector<Holiday> days{
-        {good_friday(year), "good-friday", names::kGoodFriday, std::nullopt},
-        {good_friday_2_holiday(year), "good-friday-2", names::kGoodFriday2, std::nullopt},
-        {sunday, "easter-sunday", names::kEasterSunday, std::nullopt},
-        {easter_monday(year), "easter-monday", names::kEasterMonday, std::nullopt},
+        {good_friday(year), "good-friday", named("good-friday"), std::nullopt},
+        {good_friday_2_holiday(year), "good-friday-2", named("good-friday-2"), std::nullopt},
+        {sunday, "easter-sunday", named("easter-sunday"), std::nullopt},
+        {easter_monday(year), "easter-monday", named("easter-monday"), std::nullopt},
     };
     return write_holidays(days, Format::text, Lang::en, {Rules::library, ""});
 }

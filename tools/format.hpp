@@ -20,6 +20,15 @@ std::string iso_date(const Date& date);
 // A lunar date as YYYY-MM-DD, a leap month as YYYY-LM-DD (2023-L2-01).
 std::string lunar_text(const Date& lunar);
 
+// The library's note of a day off that replaces the festival's own date, in
+// the form asked: HK_NOTE_INLINE after a name, HK_NOTE_ALONE by itself.
+std::string observed_note(const Date& festival, Lang lang, int32_t form);
+
+// The years the library covers (what: HK_COVERS_...) joined by `joiner`,
+// "1901 to 2100", and its first and last days, "1901-02-19 to 2101-01-28".
+std::string covered_years(int32_t what, const char* joiner = " to ");
+std::string covered_days(int32_t what);
+
 // The library's version from its header, "1.0.0".
 std::string version_text();
 

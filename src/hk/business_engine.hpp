@@ -76,7 +76,7 @@ constexpr Position position(int32_t t) {
     m += t >= kMonthGrid[static_cast<std::size_t>(m + 1)].start;
     return {m, t - kMonthGrid[static_cast<std::size_t>(m)].start};
 }
-constexpr int32_t day_number(Position p) { return kMonthGrid[static_cast<std::size_t>(p.month)].start + p.day; }
+constexpr int32_t days_since_first(Position p) { return kMonthGrid[static_cast<std::size_t>(p.month)].start + p.day; }
 constexpr Date date(Position p) { return {kFirstYear + p.month / 12, p.month % 12 + 1, p.day + 1}; }
 
 // A date's position when it is a valid date of 1997-2100 and the mask has a working weekday; else the error.
@@ -97,7 +97,7 @@ constexpr bool positions_agree() {
     for (int32_t t = 0; t < kDays; ++t) {
         const Position p = position(t);
         const Date d = date(p);
-        if (day_number(p) != t || civil::to_jd0(d) != kFirstJD0 + t) return false;
+        if (days_since_first(p) != t || civil::to_jd0(d) != kFirstJD0 + t) return false;
     }
     return true;
 }

@@ -18,7 +18,7 @@ constexpr int64_t kFirst = business::kFirstJD0 - columns::kEpochJD0;  // 1997-01
 // A day count of 1997-2100 (NaT is not).
 bool covered(int64_t day) { return columns::offset(day, kFirst) < static_cast<uint64_t>(business::kDays); }
 Position at(int64_t day) { return business::position(static_cast<int32_t>(day - kFirst)); }  // day covered
-int64_t day_of(Position p) { return kFirst + business::day_number(p); }
+int64_t day_of(Position p) { return kFirst + business::days_since_first(p); }
 hk_status check_day(int64_t day) { return day == HK_NAT || covered(day) ? HK_OK : HK_ERANGE; }
 
 // Columns whose answer is a day: answer(i, day, result) gives element i's,
@@ -66,7 +66,7 @@ private:
         const int32_t year = business::kFirstYear + static_cast<int32_t>(y);
         const law::List published = law::statutory(year, (options_ & HK_CHRISTMAS) != 0);
         for (const law::Day& d : rest_day_ == HK_NO_REST_DAY ? published : law::given(published, rest_day_)) {
-            const Date date = civil::from_jd0(d.jd);
+            const Date date = to_date(d.date);
             if (date.year == year) bits_[y][static_cast<std::size_t>(date.month - 1)] |= 1u << (date.day - 1);
         }
         made_[y] = true;

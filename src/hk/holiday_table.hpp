@@ -25,10 +25,7 @@ struct Tables {
 namespace detail {
 
 constexpr bool same_day_and_key(const law::Day& a, const law::Day& b) {
-    if (a.jd != b.jd) return false;
-    const char *x = a.key, *y = b.key;
-    while (*x != '\0' && *x == *y) ++x, ++y;
-    return *x == *y;
+    return a.date == b.date && law::detail::same(a.key, b.key);
 }
 
 constexpr Tables build() {
@@ -60,7 +57,7 @@ inline constexpr std::array<uint32_t, kYears * 12> kMonthHolidays = [] {
     std::array<uint32_t, kYears * 12> out{};
     for (int32_t i = 0; i < kYears; ++i) {
         for (const law::Day& day : kTables.years[static_cast<std::size_t>(i)].general) {
-            const Date date = civil::from_jd0(day.jd);
+            const Date date = to_date(day.date);
             out[static_cast<std::size_t>(i * 12 + date.month - 1)] |= 1u << (date.day - 1);
         }
     }

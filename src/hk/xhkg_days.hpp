@@ -10,6 +10,7 @@
 
 #include "hk/civil.hpp"
 #include "hk/holiday_law.hpp"
+#include "hk/holiday_table.hpp"
 #include "hkcal_hk.h"
 
 namespace hkcal::hk::xhkg {
@@ -43,9 +44,11 @@ struct Auction {
 inline constexpr int32_t kAuctionMinutes = 10;  // a random close between 8 and 10 minutes after the close
 inline constexpr int32_t kOpenEnded = civil::to_jd0(law::kLastYear + 1, 1, 1);
 inline constexpr Auction kAuctions[] = {
-    // Introduced 26 May 2008; suspended from 23 March 2009 (HKEX, reported by Lexology, 2009).
+    // From Monday 26 May 2008, to 16:10 (12:40 on a half day) (HKEx news release 19 May 2008); suspended
+    // from 23 March 2009 (HKEx, reported by Lexology, 2009).
     {civil::to_jd0(2008, 5, 26), civil::to_jd0(2009, 3, 23)},
-    // Reintroduced 25 July 2016 (HKEX news release, July 2016).
+    // Again from Monday 25 July 2016, a random close 16:08-16:10 (12:08-12:10 on a half day) (HKEX
+    // announcement of 20 July 2016, reported by LeapRate).
     {civil::to_jd0(2016, 7, 25), kOpenEnded},
 };
 
@@ -63,9 +66,10 @@ struct HalfDayRule {
 };
 inline constexpr const char* kHalfDaySource =
     "HKEX trading hours: no Extended Morning Session and Afternoon Session on the eves of Christmas, New Year and "
-    "Lunar New Year";
-// In force throughout the covered years: the exchange's practice before
-// 1997 (the first year here is the coverage's, not a known start).
+    "Lunar New Year; HKEx news release 19 May 2008 names the same three half-day trading days";
+// In force throughout the covered years: a dated notice shows them in
+// 2008, and the exchange's practice is older than the coverage; 1997 is
+// the coverage's first year, not a known start.
 inline constexpr HalfDayRule kHalfDayRules[] = {
     {civil::to_jd0(1997, 1, 1), Eve::lunar_new_year, "lunar-new-year-eve", "Lunar New Year's Eve: morning session only",
      "農曆年除夕：只設上午交易", kHalfDaySource},
@@ -79,7 +83,7 @@ inline constexpr HalfDayRule kHalfDayRules[] = {
 enum class Shut : uint8_t {
     day,        // no trading at all
     morning,    // the morning session cancelled; trading from the afternoon's open
-    afternoon,  // the afternoon session cancelled; trading in the morning only
+    rest,       // trading ended early, when a signal was hoisted
 };
 
 // A weekday, not a general holiday, whose trading the rules in force then
@@ -87,7 +91,7 @@ enum class Shut : uint8_t {
 struct Special {
     int32_t jd;
     Shut shut;
-    int32_t resumed;  // Shut::morning: the afternoon's open that day, or kNone for the era's own
+    int32_t at;       // Shut::morning: the afternoon's open that day (kNone: the era's); Shut::rest: when trading ended
     const char* key;  // the reason, stable ASCII
     const char* en;
     const char* zh;
@@ -97,7 +101,7 @@ struct Special {
 // Until 22 September 2024: a tropical cyclone signal No. 8 or above or a
 // black rainstorm warning in force at 9:00 cancelled the morning session,
 // one still in force at noon the whole day; one hoisted during trading
-// ended it. From Monday 23 September 2024 trading continues in severe
+// ended it 15 minutes later. From Monday 23 September 2024 trading continues in severe
 // weather (HKEX news release 16 Sep 2024).
 inline constexpr int32_t kSevereWeatherTrading = civil::to_jd0(2024, 9, 23);
 // The last year whose days are recorded here; later years are the rules' projection.
@@ -139,6 +143,8 @@ inline constexpr Special kSpecials[] = {
      "颱風海馬：八號或以上熱帶氣旋警告信號", "The National, 23 Aug 2017: a full day cancelled in October 2016 for Haima"},
     {civil::to_jd0(2017, 8, 23), Shut::day, kNone, "typhoon", "Typhoon Hato: tropical cyclone signal No. 8 or above",
      "颱風天鴿：八號或以上熱帶氣旋警告信號", "HKEX statement, reported by The National, 23 Aug 2017"},
+    {civil::to_jd0(2019, 7, 31), Shut::rest, hm(13, 55), "typhoon", "Tropical storm Wipha: tropical cyclone signal No. 8 or above",
+     "熱帶風暴韋帕：八號或以上熱帶氣旋警告信號", "Bloomberg, 31 Jul 2019: signal No. 8 at 1:40 p.m., trading suspended 15 minutes later"},
     {civil::to_jd0(2020, 8, 19), Shut::morning, hm(13, 30), "typhoon", "Typhoon Higos: tropical cyclone signal No. 8 or above",
      "颱風海高斯：八號或以上熱帶氣旋警告信號", "Bloomberg, 19 Aug 2020: morning scrapped, trading from 1:30 p.m."},
     {civil::to_jd0(2020, 10, 13), Shut::day, kNone, "typhoon", "Tropical storm Nangka: tropical cyclone signal No. 8 or above",
@@ -147,8 +153,8 @@ inline constexpr Special kSpecials[] = {
      "熱帶風暴圓規：八號或以上熱帶氣旋警告信號", "HKEX market communication 2110132news, 13 Oct 2021; SCMP 13 Oct 2021"},
     {civil::to_jd0(2022, 8, 25), Shut::morning, hm(13, 0), "typhoon", "Tropical storm Ma-on: tropical cyclone signal No. 8 or above",
      "熱帶風暴馬鞍：八號或以上熱帶氣旋警告信號", "SCMP and Investing.com, 25 Aug 2022: securities resume at 13:00"},
-    {civil::to_jd0(2022, 11, 2), Shut::afternoon, kNone, "typhoon", "Tropical storm Nalgae: tropical cyclone signal No. 8 or above",
-     "熱帶風暴尼格：八號或以上熱帶氣旋警告信號", "Bloomberg, 2 Nov 2022: afternoon trading cancelled, signal No. 8 hoisted"},
+    {civil::to_jd0(2022, 11, 2), Shut::rest, hm(13, 55), "typhoon", "Tropical storm Nalgae: tropical cyclone signal No. 8 or above",
+     "熱帶風暴尼格：八號或以上熱帶氣旋警告信號", "HKEX via Xinhua, 2 Nov 2022: trading suspended at 1:55 p.m."},
     {civil::to_jd0(2023, 7, 17), Shut::day, kNone, "typhoon", "Typhoon Talim: tropical cyclone signal No. 8 or above",
      "颱風泰利：八號或以上熱帶氣旋警告信號", "SCMP, 1 Sep 2023: the market closed on 17 July for Talim"},
     {civil::to_jd0(2023, 9, 1), Shut::day, kNone, "typhoon", "Super typhoon Saola: tropical cyclone signal No. 8 or above",
@@ -185,11 +191,12 @@ static_assert([] {
         if (!era_sane(e)) return false;
     }
     for (const Special& s : kSpecials) {
-        // Weekdays only, none from severe weather trading on, none past the record.
-        if (!weekday_of_record(s) || s.jd >= kSevereWeatherTrading || civil::from_jd0(s.jd).year > kLastRecordedYear) {
+        // Weekdays that are not general holidays, none from severe weather trading on, none past the record.
+        const Date d = civil::from_jd0(s.jd);
+        if (!weekday_of_record(s) || table::is_holiday(d) || s.jd >= kSevereWeatherTrading || d.year > kLastRecordedYear) {
             return false;
         }
-        if (s.resumed != kNone && s.shut != Shut::morning) return false;
+        if ((s.shut == Shut::day && s.at != kNone) || (s.shut == Shut::rest && s.at == kNone)) return false;
     }
     return true;
 }());
