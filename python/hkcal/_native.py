@@ -8,6 +8,7 @@ import os
 import sys
 from pathlib import Path
 
+
 ABI = 1  # the SONAME version: libhkcal.so.1, libhkcal_hk.so.1
 
 
@@ -60,7 +61,7 @@ class Date(ctypes.Structure):
             return NotImplemented
         return (self.year, self.month, self.day) == (other.year, other.month, other.day)
 
-    __hash__ = None  # mutable, like every ctypes structure
+    __hash__ = None  # type: ignore[assignment]  # mutable, like every ctypes structure
 
     def __repr__(self) -> str:
         return f"Date({self.year}, {self.month}, {self.day})"
@@ -110,7 +111,6 @@ for _name, _result, _arguments in [
     _function = getattr(hk, _name)
     _function.restype, _function.argtypes = _result, _arguments
 
-# Status codes and constants of include/hkcal_hk.h.
-HK_OK, HK_ERANGE, HK_EINVAL = 0, 1, 2
-HK_GENERAL, HK_STATUTORY, HK_CHRISTMAS, HK_NO_REST_DAY = 1, 2, 1, -1
-HK_MAX_HOLIDAYS, HK_SOLAR_TERMS, HK_LANG_EN, HK_LANG_ZH = 32, 24, 0, 1
+# Hong Kong time, in which the library reckons the solar terms and the lunar
+# calendar's days, and in which an aware time is read.
+HONG_KONG_TIME = datetime.timezone(datetime.timedelta(hours=8), "HKT")
