@@ -1,7 +1,7 @@
 // Fuzzes every function of the Hong Kong library with arbitrary arguments
 // (null pointers too): an error leaves every output as it was, a lunar date
 // converts back, business-day steps and counts agree, and a rolled date is
-// a business day. (Counting back from a day off, between's count, which
+// a business day, the exchange's sessions agree with its trading days. (Counting back from a day off, between's count, which
 // includes the start, is one short of add's n.)
 #include <array>
 #include <cstddef>
@@ -78,11 +78,36 @@ void years(Input& in) {
         days.value != 29 && days.value != 30)
         fail("month ", text(i), " of ", text(y), " has ", text(days.value), " days");
     Guarded<Date> t;
-    call(in, "hk_solar_term_date", t, [&](Date* o) { return hk_solar_term_date(y, i, o); });
+    const hk_status term = call(in, "hk_solar_term_date", t, [&](Date* o) { return hk_solar_term_date(y, i, o); });
     call(in, "hk_solar_term_instant", jd, [&](double* o) { return hk_solar_term_instant(y, i, o); });
     if (hk_solar_term_name(i, lang) == nullptr && i >= 0 && i < HK_SOLAR_TERMS && (lang == HK_LANG_EN || lang == HK_LANG_ZH))
         fail("no name for term ", text(i));
     if (hk_strerror(y) == nullptr) fail("hk_strerror(", text(y), ") is null");
+    Guarded<int32_t> minute;
+    Date local{};
+    const hk_status local_status =
+        call(in, "hk_solar_term_local", minute, [&](int32_t* o) { return hk_solar_term_local(y, i, &local, o); });
+    if (local_status == HK_OK && (minute.value < 0 || minute.value > 1439 || (term == HK_OK && !fuzz::same(local, t.value))))
+        fail("term ", text(i), " of ", text(y), " at minute ", text(minute.value), " of ", text(local));
+    Guarded<Date> first;  // every output of hk_coverage may be null
+    const hk_status covers = hk_coverage(i, nullptr, nullptr, (in.u8() & 1) ? &first.value : nullptr, nullptr);
+    if ((covers == HK_OK) != (hk_coverage_text(i) != nullptr) || (covers != HK_OK && !first.untouched()))
+        fail("coverage ", text(i), ": ", text(covers));
+}
+
+// Names by a key of up to 24 arbitrary bytes; notes of any date, language and form.
+void names(Input& in) {
+    char key[25]{};
+    for (std::size_t i = 0, n = in.u8() % 25; i < n; ++i) key[i] = static_cast<char>(in.u8());
+    const int32_t lang = in.read<int32_t>(), form = in.read<int32_t>();
+    const char* name = hk_holiday_name((in.u8() & 7) == 0 ? nullptr : key, lang);
+    if (name != nullptr && std::strlen(name) == 0) fail("empty name for key ", key);
+    const Date festival = in.read<Date>();
+    const size_t capacity = in.u8() % (HK_NOTE_SIZE + 1);
+    Guarded<std::array<char, HK_NOTE_SIZE>> note;
+    const hk_status s = hk_observed_note(&festival, lang, form, capacity ? note.value.data() : nullptr, capacity);
+    if ((s == HK_OK && std::strlen(note.value.data()) >= capacity) || (s != HK_OK && !note.untouched()))
+        fail("note of ", text(festival), ": ", text(s));
 }
 
 void holidays(Input& in) {
@@ -123,12 +148,32 @@ void business(Input& in) {
         fail(text(d), " rolled to ", text(rolled.value), ", not a business day");
 }
 
+void exchange(Input& in) {
+    const Date d = in.read<Date>();
+    const int32_t y = in.read<int32_t>();
+    Guarded<HkSession> session;
+    Guarded<int32_t> trading, recorded;
+    const hk_status s = call(in, "hk_xhkg_session", session, [&](HkSession* o) { return hk_xhkg_session(&d, o); });
+    if (call(in, "hk_xhkg_is_trading_day", trading, [&](int32_t* o) { return hk_xhkg_is_trading_day(&d, o); }) == HK_OK &&
+        s == HK_OK && (trading.value == 1) != (session.value.kind != HK_XHKG_CLOSED))
+        fail("trading day and session disagree on ", text(d));
+    call(in, "hk_xhkg_recorded", recorded, [&](int32_t* o) { return hk_xhkg_recorded(y, o); });
+    Guarded<std::array<HkXhkgClosure, HK_XHKG_MAX_CLOSURES>> list;
+    const size_t capacity = in.u8() % (HK_XHKG_MAX_CLOSURES + 1);
+    Guarded<size_t> count;
+    const hk_status c = call(in, "hk_xhkg_closures", count, [&](size_t* o) {
+        return hk_xhkg_closures(y, capacity ? list.value.data() : nullptr, capacity, o);
+    });
+    if ((c == HK_OK && count.value > capacity) || (c != HK_OK && !list.untouched()))
+        fail("hk_xhkg_closures of ", text(y), ": ", text(c), ", count ", std::to_string(count.value));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) { return 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    void (*const kGroups[])(Input&) = {lunar, years, holidays, business};
+    void (*const kGroups[])(Input&) = {lunar, years, holidays, business, names, exchange};
     Input in(data, size);
     while (!in.done()) kGroups[in.next_call(std::size(kGroups))](in);
     return 0;

@@ -8,6 +8,8 @@
  *   statutory holidays (Employment Ordinance, Cap. 57, section 39) as the
  *   law has them, 1997-2100.
  * - Business days and the usual roll conventions, 1997-2100.
+ * - The stock exchange's (HKEX, XHKG) trading days and sessions with their
+ *   history, half days and recorded closures, 1997-2100.
  *
  * Conventions:
  * - Every function but the name functions returns an hk_status: HK_OK (0),
@@ -17,15 +19,17 @@
  * - Dates are the classic library's Date, always Gregorian here. A lunar
  *   date is a Date whose month is 1-12, negated for the leap month
  *   (-4 is the leap 4th month).
- * - Hong Kong time is UTC+8 throughout (the Observatory's calendar ignores
- *   the summer time of 1941-1979).
+ * - Hong Kong time is UTC+8 throughout, HK_UTC_OFFSET_MINUTES (the
+ *   Observatory's calendar ignores the summer time of 1941-1979).
  * - Weekdays are numbered 0 Sunday .. 6 Saturday, and a set of working
  *   weekdays is a byte with bit 0 Sunday .. bit 6 Saturday (HK_MON_FRI), as
  *   in the classic library.
  * - Pointers must not be null unless said otherwise (HK_ENULL).
  * - No function allocates or keeps mutable state; all may be called from
- *   any thread. The table of 1997-2100's general holidays is built once, on
- *   the first call that needs it (about a millisecond; thread-safe).
+ *   any thread. Every table (the lunar calendar, the solar terms, 1997-2100's
+ *   holidays) is computed at compile time and constant-initialised: it is in
+ *   place before any code runs, so a program's own global initialisers may
+ *   call any function, with the static library as with the shared one.
  *
  * Valid C99 and C++.
  */
@@ -74,6 +78,29 @@ HKCAL_HK_API const char* hk_strerror(hk_status status);
 #define HK_HOLIDAY_FIRST_YEAR 1997 /* holidays and business days */
 #define HK_HOLIDAY_LAST_YEAR 2100
 
+/* Hong Kong time, UTC+8, in minutes east of Greenwich. */
+#define HK_UTC_OFFSET_MINUTES 480
+
+/* What a coverage question is about. */
+#define HK_COVERS_LUNAR 1         /* the Observatory's lunar calendar: lunar years and the days they span */
+#define HK_COVERS_SOLAR_TERMS 2   /* the solar terms: Gregorian years */
+#define HK_COVERS_HOLIDAYS 3      /* holidays and business days: Gregorian years */
+#define HK_COVERS_CLASSIC_LUNAR 4 /* the classic library's lunar table (date_to_chinese, chinese_to_date) */
+
+/* The years covered and the first and last days: for the lunar calendars
+ * the lunar years and the Gregorian days they span (lunar years 1901-2100
+ * are 1901-02-19 to 2101-01-28; the classic table's 1936-2031 are
+ * 1936-01-24 to 2031-12-31, where date_to_chinese stops within lunar 2031),
+ * otherwise 1 January of the first year to 31 December of the last. Each
+ * output pointer may be null. HK_EINVAL for another `what`. */
+HKCAL_HK_API hk_status hk_coverage(int32_t what, int32_t* first_year, int32_t* last_year, Date* first_day,
+                                   Date* last_day);
+/* The same in words for messages: "lunar years 1901-2100 (1901-02-19 to
+ * 2101-01-28)", "years 1901-2100", "years 1997-2100", "lunar years
+ * 1936-2031 (1936-01-24 to 2031-12-31)"; static storage; null for another
+ * `what`. */
+HKCAL_HK_API const char* hk_coverage_text(int32_t what);
+
 /* ---- The Observatory's lunar calendar ----------------------------------- */
 
 /* The lunar date of a Gregorian date from 1901-02-19 to 2101-01-28; HK_EINVAL
@@ -109,6 +136,13 @@ HKCAL_HK_API hk_status hk_solar_term_date(int32_t year, int32_t index, Date* dat
  * hk_solar_term_date. */
 HKCAL_HK_API hk_status hk_solar_term_instant(int32_t year, int32_t index, double* jd_ut);
 
+/* The term's civil date in Hong Kong (as hk_solar_term_date) and the minute
+ * of that day, 0-1439, in which its instant falls in Hong Kong time; errors
+ * as hk_solar_term_date. Where the table's date was decided against the
+ * computed instant (a close call at midnight), the minute is the one of
+ * that date nearest the instant (00:00 or 23:59). Constant time. */
+HKCAL_HK_API hk_status hk_solar_term_local(int32_t year, int32_t index, Date* date, int32_t* minute_of_day);
+
 #define HK_LANG_EN 0
 #define HK_LANG_ZH 1 /* Traditional Chinese, UTF-8 */
 /* The term's name ("Minor Cold", "小寒"), UTF-8, static storage; null for an
@@ -140,6 +174,30 @@ typedef struct HkHoliday {
     const char* name_zh; /* Traditional Chinese, as the Government publishes it */
     uint32_t kinds;    /* the HK_GENERAL and HK_STATUTORY lists that hold this day under this key */
 } HkHoliday;
+
+/* The name of the holiday under a key in English or Chinese (HK_LANG_EN,
+ * HK_LANG_ZH), UTF-8, static storage: for every key hk_holidays gives, the
+ * name the law gives that holiday on its own day ("mid-autumn": "The day
+ * following the Chinese Mid-Autumn Festival"; a record of a day moved may
+ * carry another), and for the two days the classic library's functions
+ * give that no list of the law holds, "easter-sunday" and
+ * "remembrance-day". Null for another key (or a null one) or language. */
+HKCAL_HK_API const char* hk_holiday_name(const char* key, int32_t lang);
+
+/* The note of a day off that replaces a festival's own date (HkHoliday's
+ * observed_for), in the form and language asked: HK_NOTE_INLINE, to follow
+ * the name on its line (" (for 2026-04-05)", "（2026-04-05 補假）"), or
+ * HK_NOTE_ALONE, standing by itself ("For 2026-04-05", "2026-04-05 補假").
+ * The date is written YYYY-MM-DD, with at least four year digits, a minus
+ * sign before year 0 and a plus sign after 9999; any year, month 1-12, day
+ * 1-31. Writes a UTF-8 text and its terminator to out; HK_NOTE_SIZE bytes
+ * always suffice. HK_EINVAL for another form, language, month or day,
+ * HK_ESPACE (out untouched) when capacity is too small. */
+#define HK_NOTE_INLINE 0
+#define HK_NOTE_ALONE 1
+#define HK_NOTE_SIZE 32
+HKCAL_HK_API hk_status hk_observed_note(const Date* festival, int32_t lang, int32_t form, char* out,
+                                        size_t capacity);
 
 /* The holidays of a year 1997-2100 in date order (Sundays are general
  * holidays too but are not listed). kind is HK_GENERAL or HK_STATUTORY.
@@ -194,6 +252,79 @@ HKCAL_HK_API hk_status hk_roll(const Date* date, int32_t convention, uint8_t wor
  * day, or an earlier one and start is a business day too. */
 HKCAL_HK_API hk_status hk_business_days_between(const Date* start, const Date* end, uint8_t workdays,
                                                 int32_t* count);
+
+/* ---- The stock exchange (HKEX securities market, XHKG) ------------------ */
+
+/* A trading day is a weekday (Monday to Friday) that is not a general
+ * holiday and on which the exchange did not stay shut all day. The days the
+ * exchange shut or cut short are recorded up to HK_XHKG_LAST_RECORDED_YEAR:
+ * until 22 September 2024 a tropical cyclone signal No. 8 or above or a
+ * black rainstorm warning in force at 9:00 cancelled the morning session,
+ * one in force at noon the whole day, one hoisted during trading the rest
+ * of it; from 23 September 2024 the market trades in severe weather. Later
+ * years are the rules' projection (general holidays, weekends, half days)
+ * and may still change. Years 1997-2100; HK_ERANGE outside, HK_EINVAL for an
+ * invalid date. */
+#define HK_XHKG_LAST_RECORDED_YEAR 2025
+
+/* Kinds of trading day. */
+#define HK_XHKG_CLOSED 0    /* no trading: a weekend, a general holiday or a closure */
+#define HK_XHKG_FULL 1      /* morning and afternoon sessions */
+#define HK_XHKG_HALF 2      /* the morning session only: an eve of Christmas, New Year or Lunar New
+                             * Year, or a day whose afternoon the weather cancelled */
+#define HK_XHKG_AFTERNOON 3 /* the afternoon session only: the weather cancelled the morning */
+
+/* One day's sessions, in minutes after midnight, Hong Kong time (570 is
+ * 09:30). Continuous trading from open to close, except the lunch break
+ * from break_start to break_end; -1 for what the day lacks.
+ * Sessions: 10:00-12:30 and 14:30-16:00 until 4 March 2011; 09:30-12:00 and
+ * 13:30-16:00 from 7 March 2011; 09:30-12:00 and 13:00-16:00 from 5 March
+ * 2012. A half day closes at the morning close. A day whose morning the
+ * weather cancelled opens when the exchange resumed (the era's afternoon
+ * open when not recorded). The pre-opening session (single price auction)
+ * runs from pre_open to open on days with a morning session from 25 March
+ * 2002. The closing auction session runs from close to a random close at
+ * most auction_close, on trading days from 26 May 2008 to 20 March 2009
+ * and from 25 July 2016. */
+typedef struct HkSession {
+    int32_t kind;        /* HK_XHKG_CLOSED .. HK_XHKG_AFTERNOON; all times -1 when closed */
+    int32_t open;
+    int32_t break_start; /* -1 without a break (a half day, an afternoon only) */
+    int32_t break_end;
+    int32_t close;
+    int32_t pre_open;      /* the pre-opening session's start, or -1 */
+    int32_t auction_close; /* the closing auction's latest end, or -1 */
+} HkSession;
+
+/* The date's sessions; a day without trading gives kind HK_XHKG_CLOSED. */
+HKCAL_HK_API hk_status hk_xhkg_session(const Date* date, HkSession* session);
+/* *result = 1 when the date is a trading day, 0 otherwise. Constant time. */
+HKCAL_HK_API hk_status hk_xhkg_is_trading_day(const Date* date, int32_t* result);
+/* *recorded = 1 when the year's days are recorded, 0 when they are the
+ * rules' projection; HK_ERANGE outside 1997-2100. */
+HKCAL_HK_API hk_status hk_xhkg_recorded(int32_t year, int32_t* recorded);
+
+/* A weekday, not a general holiday, on which the exchange did not trade a
+ * full day: an eve's half day, or a day the exchange shut or cut short.
+ * The strings are static, UTF-8, never null. */
+typedef struct HkXhkgClosure {
+    Date date;
+    int32_t kind;        /* HK_XHKG_CLOSED, HK_XHKG_HALF or HK_XHKG_AFTERNOON, as hk_xhkg_session */
+    const char* key;     /* the reason: "typhoon", "black-rainstorm", "christmas-eve", ... */
+    const char* name_en; /* "Typhoon Hato: tropical cyclone signal No. 8 or above" */
+    const char* name_zh;
+    const char* source;  /* where it is recorded */
+} HkXhkgClosure;
+
+/* The most closures of any one year. */
+#define HK_XHKG_MAX_CLOSURES 16
+
+/* The half days, closures and weather-shortened days of a year 1997-2100
+ * in date order (in a projected year, its eves' half days only).
+ * On HK_OK, *count is the number written. When capacity is smaller,
+ * HK_ESPACE with *count the length needed and out untouched; out may be
+ * null when capacity is 0. HK_ERANGE for another year. */
+HKCAL_HK_API hk_status hk_xhkg_closures(int32_t year, HkXhkgClosure* out, size_t capacity, size_t* count);
 
 #ifdef __cplusplus
 }

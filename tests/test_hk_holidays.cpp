@@ -3,6 +3,7 @@
 // whole lists: general 1997-2031, statutory 2010-2031.)
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "hkcal.h"
@@ -40,6 +41,16 @@ TEST(HkHolidays, EveryYearsShape) {
             const HkHoliday& h = general[i];
             EXPECT_TRUE(valid_date(&h.date) && h.date.year == y && !is_day_of_week(&h.date, 0)) << y << " " << h.key;
             EXPECT_TRUE(i == 0 || date_less(&general[i - 1].date, &h.date)) << y << " " << h.key;
+        }
+        // Every key is named; a day on its own date carries its key's name.
+        for (const std::vector<HkHoliday>& l : {general, list(y, HK_STATUTORY), list(y, HK_STATUTORY, HK_CHRISTMAS)}) {
+            for (const HkHoliday& h : l) {
+                const char* en = hk_holiday_name(h.key, HK_LANG_EN);
+                const char* zh = hk_holiday_name(h.key, HK_LANG_ZH);
+                ASSERT_TRUE(en && zh) << y << " " << h.key;
+                const bool own_day = h.observed_for.month == 0;
+                EXPECT_TRUE(!own_day || (std::string(en) == h.name_en && std::string(zh) == h.name_zh)) << y << " " << h.key;
+            }
         }
         for (uint32_t options : {0u, HK_CHRISTMAS}) {  // every rest day: as many days, none on it
             for (int32_t rest = 0; rest < 7; ++rest) {
@@ -81,6 +92,16 @@ TEST(HkHolidays, PublishedFacts) {
     EXPECT_TRUE(find(list(2020, HK_STATUTORY), {2020, 10, 25}));  // Chung Yeung on a Sunday
     // A later year by the rules: Lunar New Year 2034 on Sunday 19 February gives the fourth day.
     EXPECT_TRUE(find(list(2034), {2034, 2, 22}) && !find(list(2034), {2034, 2, 18}));
+}
+
+// The longest note fits HK_NOTE_SIZE; a day the classic library alone names.
+TEST(HkHolidays, NotesAndNames) {
+    char out[HK_NOTE_SIZE];
+    const Date festival{INT32_MIN, 1, 2}, bad_month{2026, 13, 1};
+    ASSERT_EQ(hk_observed_note(&festival, HK_LANG_ZH, HK_NOTE_INLINE, out, sizeof out), HK_OK);
+    EXPECT_STREQ(out, "（-2147483648-01-02 補假）");
+    EXPECT_EQ(hk_observed_note(&bad_month, HK_LANG_EN, HK_NOTE_ALONE, out, sizeof out), HK_EINVAL);
+    EXPECT_EQ(hk_holiday_name("easter-sunday", HK_LANG_ZH), std::string("復活節"));
 }
 
 // ---- business days ------------------------------------------------------

@@ -41,7 +41,18 @@ constexpr Date kClassicOff[] = {{1989, 8, 2}, {2013, 6, 8}, {2019, 3, 7}, {2023,
 // the same day, follows the day before (next day, or day 1 of the next month
 // after a 29- or 30-day month), and agrees with the classic table on 1936-2031.
 TEST(HkLunar, EveryDayRoundTripsAndAgreesWithTheClassicTable) {
-    const Date first{1901, 2, 19}, last{2101, 1, 28};
+    Date first{}, last{}, none{}, classic_first{}, classic_last{};
+    ASSERT_EQ(hk_coverage(HK_COVERS_LUNAR, nullptr, nullptr, &first, &last), HK_OK);
+    ASSERT_TRUE(same(first, Date{1901, 2, 19}) && same(last, Date{2101, 1, 28}));
+    // The covered days of both tables are exactly the days each converts.
+    const Date before = JD0_to_date(date_to_JD0(&first) - 1), after = JD0_to_date(date_to_JD0(&last) + 1);
+    EXPECT_TRUE(hk_date_to_lunar(&before, &none) == HK_ERANGE && hk_date_to_lunar(&after, &none) == HK_ERANGE);
+    ASSERT_EQ(hk_coverage(HK_COVERS_CLASSIC_LUNAR, nullptr, nullptr, &classic_first, &classic_last), HK_OK);
+    for (const double jd : {date_to_JD0(&classic_first) - 1, date_to_JD0(&classic_last) + 1}) {
+        const Date outside = JD0_to_date(jd);
+        EXPECT_TRUE(date_to_chinese(&outside).month == 0 && date_to_chinese(&classic_first).month != 0 &&
+                    date_to_chinese(&classic_last).month != 0) << jd;
+    }
     Date previous{1900, 12, 30};
     for (double jd = date_to_JD0(&first); jd <= date_to_JD0(&last); ++jd) {
         const Date date = JD0_to_date(jd);

@@ -19,11 +19,11 @@
 #endif
 
 #include "dates.hpp"
+#include "exchange.hpp"
 #include "format.hpp"
 #include "grid.hpp"
 #include "hkcal_hk.h"
 #include "holiday_book.hpp"
-#include "holiday_names.hpp"
 #include "lunar.hpp"
 #include "parse.hpp"
 #include "workdays.hpp"
@@ -96,8 +96,7 @@ int32_t roll_option(const std::string& value) {
 // needed holidays outside the law's years.
 void check_business(hk_status status, const std::string& what) {
     if (status == HK_ERANGE) {
-        throw UsageError(what + ": business days need the law's holidays, which cover " +
-                         std::to_string(HK_HOLIDAY_FIRST_YEAR) + " to " + std::to_string(HK_HOLIDAY_LAST_YEAR) +
+        throw UsageError(what + ": business days need the law's holidays, which cover " + covered_years(HK_COVERS_HOLIDAYS) +
                          "; --rules=library counts with the classic library's holidays");
     }
     if (status != HK_OK) throw UsageError(what + ": " + hk_strerror(status));
@@ -164,6 +163,43 @@ std::string clock_text(const SYSTEMTIME& t) {
 
 // ---- the commands -------------------------------------------------------------
 
+// A year of the exchange's calendar, or UsageError naming what.
+int32_t exchange_year(int32_t year, const std::string& what) {
+    if (year < HK_HOLIDAY_FIRST_YEAR || year > HK_HOLIDAY_LAST_YEAR) {
+        throw UsageError(what + ": the exchange's calendar covers " + std::to_string(HK_HOLIDAY_FIRST_YEAR) + " to " +
+                         std::to_string(HK_HOLIDAY_LAST_YEAR));
+    }
+    return year;
+}
+
+// "YEAR" or "START END" (dates), as the first and last day.
+std::pair<Date, Date> exchange_span(const Args& a) {
+    if (a.date2.empty()) {
+        const int32_t year = exchange_year(a.date.empty() ? today().year : parse_year(a.date), a.date);
+        return {make_date(year, 1, 1), make_date(year, 12, 31)};
+    }
+    const Date first = parse_date(a.date), last = parse_date(a.date2);
+    exchange_year(first.year, a.date);
+    exchange_year(last.year, a.date2);
+    if (earlier(last, first)) throw UsageError(a.date2 + ": the end is before the start " + a.date);
+    return {first, last};
+}
+
+std::string run_sessions(const Args& a) {
+    const Format format = format_option(a.format);
+    const auto [first, last] = exchange_span(a);
+    return write_sessions(trading_days(first, last), format, dtstamp());
+}
+
+std::string run_closures(const Args& a) {
+    const Format format = format_option(a.format);
+    const Lang lang = lang_option(a.lang);
+    const int32_t first = exchange_year(a.year.empty() ? today().year : parse_year(a.year), a.year);
+    const int32_t last = a.date2.empty() ? first : exchange_year(parse_year(a.date2), a.date2);
+    if (last < first) throw UsageError(a.date2 + ": the last year is before the first " + a.year);
+    return write_closures(closures(first, last), format, lang, dtstamp());
+}
+
 std::string run_holidays(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
     const Format format = format_option(a.format);
@@ -207,11 +243,11 @@ std::string run_date(const Args& a) {
     std::string out = iso_date(date) + "  " + weekday_name(date) + "\n";
     out += "JD0          " + std::to_string(static_cast<int64_t>(date_to_JD0(&date))) + "\n";
     out += "day number   " + std::to_string(date_to_day_number(&date)) + "\n";
-    out += "lunar        " + (lunar ? lunar_text(*lunar) : std::string("none (the library's table covers 1936-01-24 to 2031-12-31)")) +
+    out += "lunar        " + (lunar ? lunar_text(*lunar) : "none (" + library_days() + ")") +
            "\n";
     for (const Holiday* holiday : book.on(date)) {
         out += "holiday      " + in(holiday->name, lang);
-        if (holiday->observed_for) out += " (for " + iso_date(*holiday->observed_for) + ")";
+        if (holiday->observed_for) out += observed_note(*holiday->observed_for, lang, HK_NOTE_INLINE);
         out += "\n";
     }
     return out;
@@ -309,10 +345,10 @@ std::string run_easter(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
     const Date sunday = checked_result(easter(year), "easter");
     std::vector<Holiday> days{
-        {good_friday(year), "good-friday", names::kGoodFriday, std::nullopt},
-        {good_friday_2_holiday(year), "good-friday-2", names::kGoodFriday2, std::nullopt},
-        {sunday, "easter-sunday", names::kEasterSunday, std::nullopt},
-        {easter_monday(year), "easter-monday", names::kEasterMonday, std::nullopt},
+        {good_friday(year), "good-friday", named("good-friday"), std::nullopt},
+        {good_friday_2_holiday(year), "good-friday-2", named("good-friday-2"), std::nullopt},
+        {sunday, "easter-sunday", named("easter-sunday"), std::nullopt},
+        {easter_monday(year), "easter-monday", named("easter-monday"), std::nullopt},
     };
     return write_holidays(days, Format::text, Lang::en, {Rules::library, ""});
 }

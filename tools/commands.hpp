@@ -28,5 +28,7 @@ std::string run_between(const Args& a);   // hkcal between DATE DATE2
 std::string run_easter(const Args& a);    // hkcal easter [YEAR]
 std::string run_jd(const Args& a);        // hkcal jd DATE|NUMBER
 std::string run_tz(const Args& a);        // hkcal tz TIME
+std::string run_sessions(const Args& a);  // hkcal sessions [YEAR | START END]
+std::string run_closures(const Args& a);  // hkcal closures [YEAR [LAST]]
 
 }  // namespace hkcal::tool

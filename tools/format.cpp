@@ -3,6 +3,7 @@
 #include "format.hpp"
 
 #include "dates.hpp"
+#include "hkcal_hk.h"
 
 #include <cstdio>
 
@@ -47,52 +48,13 @@ std::string year_text(int32_t year) {
     return buffer;
 }
 
-std::string csv_field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string json_string(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
-            out += buffer;
-        } else {
-            out += c;  // UTF-8 passes through: JSON text is UTF-8
-        }
-    }
-    return out + "\"";
-}
-
-// YYYYMMDD for iCalendar, whose dates have exactly four year digits.
-std::string ics_date(const Date& d) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", static_cast<int>(d.year), static_cast<int>(d.month),
-                  static_cast<int>(d.day));
-    return buffer;
-}
-
 std::string write_text(const std::vector<Holiday>& list, Lang lang) {
     std::string out;
     for (const Holiday& h : list) {
         std::string weekday = weekday_name(h.date);
         weekday.resize(9, ' ');  // "Wednesday" is the longest
         out += iso_date(h.date) + "  " + weekday + "  " + in(h.name, lang);
-        if (h.observed_for) {
-            out += lang == Lang::zh ? "（" + iso_date(*h.observed_for) + " 補假）"
-                                    : " (for " + iso_date(*h.observed_for) + ")";
-        }
+        if (h.observed_for) out += observed_note(*h.observed_for, lang, HK_NOTE_INLINE);
         out += '\n';
     }
     return out;
@@ -136,10 +98,7 @@ std::string write_ics(const std::vector<Holiday>& list, Lang lang, const IcsCont
         line("DTSTART;VALUE=DATE:" + ics_date(h.date));
         line("DTEND;VALUE=DATE:" + ics_date(next));
         line("SUMMARY:" + ics_escape(in(h.name, lang)));
-        if (h.observed_for) {
-            std::string note = lang == Lang::zh ? iso_date(*h.observed_for) + " 補假" : "For " + iso_date(*h.observed_for);
-            line("DESCRIPTION:" + ics_escape(note));
-        }
+        if (h.observed_for) line("DESCRIPTION:" + ics_escape(observed_note(*h.observed_for, lang, HK_NOTE_ALONE)));
         line("TRANSP:TRANSPARENT");
         line("END:VEVENT");
     }
@@ -148,6 +107,42 @@ std::string write_ics(const std::vector<Holiday>& list, Lang lang, const IcsCont
 }
 
 }  // namespace
+
+std::string csv_field(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string json_string(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
+            out += buffer;
+        } else {
+            out += c;  // UTF-8 passes through: JSON text is UTF-8
+        }
+    }
+    return out + "\"";
+}
+
+// YYYYMMDD for iCalendar, whose dates have exactly four year digits.
+std::string ics_date(const Date& d) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", static_cast<int>(d.year), static_cast<int>(d.month),
+                  static_cast<int>(d.day));
+    return buffer;
+}
 
 std::string utf8(const hkcal_char16* text) {
     std::string out;
@@ -172,6 +167,24 @@ std::string lunar_text(const Date& lunar) {
     std::string month = lunar.month < 0 ? std::string(1, 'L').append(std::to_string(-static_cast<int64_t>(lunar.month)))
                                         : two_digits(lunar.month);
     return year_text(lunar.year) + "-" + month + "-" + two_digits(lunar.day);
+}
+
+std::string observed_note(const Date& festival, Lang lang, int32_t form) {
+    char note[HK_NOTE_SIZE] = "";
+    hk_observed_note(&festival, lang == Lang::zh ? HK_LANG_ZH : HK_LANG_EN, form, note, sizeof note);
+    return note;
+}
+
+std::string covered_years(int32_t what, const char* joiner) {
+    int32_t first = 0, last = 0;
+    hk_coverage(what, &first, &last, nullptr, nullptr);
+    return std::to_string(first) + joiner + std::to_string(last);
+}
+
+std::string covered_days(int32_t what) {
+    Date first{}, last{};
+    hk_coverage(what, nullptr, nullptr, &first, &last);
+    return iso_date(first) + " to " + iso_date(last);
 }
 
 std::string version_text() {

@@ -20,6 +20,15 @@ std::string iso_date(const Date& date);
 // A lunar date as YYYY-MM-DD, a leap month as YYYY-LM-DD (2023-L2-01).
 std::string lunar_text(const Date& lunar);
 
+// The library's note of a day off that replaces the festival's own date, in
+// the form asked: HK_NOTE_INLINE after a name, HK_NOTE_ALONE by itself.
+std::string observed_note(const Date& festival, Lang lang, int32_t form);
+
+// The years the library covers (what: HK_COVERS_...) joined by `joiner`,
+// "1901 to 2100", and its first and last days, "1901-02-19 to 2101-01-28".
+std::string covered_years(int32_t what, const char* joiner = " to ");
+std::string covered_days(int32_t what);
+
 // The library's version from its header, "1.0.0".
 std::string version_text();
 
@@ -41,6 +50,15 @@ struct IcsContext {
 // The list in the chosen form, each line ended by "\n" (by "\r\n" in the
 // iCalendar form, whose lines are folded at 75 octets).
 std::string write_holidays(const std::vector<Holiday>& list, Format format, Lang lang, const IcsContext& ics);
+
+// A CSV field, quoted when it holds a comma, quote or line break.
+std::string csv_field(std::string_view text);
+
+// A JSON string literal of UTF-8 text.
+std::string json_string(std::string_view text);
+
+// YYYYMMDD for iCalendar, whose dates have exactly four year digits.
+std::string ics_date(const Date& d);
 
 // The iCalendar TEXT escape (backslash, semicolon, comma, newline).
 std::string ics_escape(std::string_view text);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "hkcal.h"
+#include "hkcal_hk.h"
 
 namespace hkcal::tool {
 
@@ -18,6 +19,9 @@ struct Name {
 enum class Lang { en, zh };
 
 inline const std::string& in(const Name& name, Lang lang) { return lang == Lang::zh ? name.zh : name.en; }
+
+// The library's names of the holiday under a key ("good-friday").
+inline Name named(const char* key) { return {hk_holiday_name(key, HK_LANG_EN), hk_holiday_name(key, HK_LANG_ZH)}; }
 
 struct Holiday {
     Date date;                       // the day given as a holiday

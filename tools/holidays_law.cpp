@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "format.hpp"
 #include "parse.hpp"
 
 namespace hkcal::tool {
@@ -11,8 +12,7 @@ std::vector<Holiday> law_holidays(int32_t year, const LawList& which) {
     size_t count = 0;
     const uint32_t options = which.christmas ? HK_CHRISTMAS : 0u;
     if (hk_holidays(year, which.kind, options, which.rest_day, records, HK_MAX_HOLIDAYS, &count) != HK_OK) {
-        throw UsageError("the law's holiday lists cover " + std::to_string(HK_HOLIDAY_FIRST_YEAR) + " to " +
-                         std::to_string(HK_HOLIDAY_LAST_YEAR) + ", not " + std::to_string(year) +
+        throw UsageError("the law's holiday lists cover " + covered_years(HK_COVERS_HOLIDAYS) + ", not " + std::to_string(year) +
                          "; --rules=library lists what the classic library gives for any year");
     }
     std::vector<Holiday> list;

@@ -2,10 +2,7 @@
 // or the classic library's table, and the tool's words for what they lack.
 #include "lunar.hpp"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <utility>
 
 #include "dates.hpp"
 #include "format.hpp"
@@ -15,12 +12,11 @@
 namespace hkcal::tool {
 namespace {
 
-constexpr const char* kObservatoryDays = "the Observatory's calendar covers 1901-02-19 to 2101-01-28";
-constexpr const char* kLibraryDays = "the library's table covers 1936-01-24 to 2031-12-31";
-constexpr const char* kOtherTable =
-    "; --table=library uses the classic library's table (1936-2031)";
-constexpr double kMinutesPerDay = 1440;
-constexpr double kHongKongOffsetDays = 8.0 / 24;  // UTC+8
+// The tables' spans in the messages, as the library states them.
+std::string observatory_days() { return "the Observatory's calendar covers " + covered_days(HK_COVERS_LUNAR); }
+std::string other_table() {
+    return "; --table=library uses the classic library's table (" + covered_years(HK_COVERS_CLASSIC_LUNAR, "-") + ")";
+}
 
 std::string quoted(const std::string& text) { return "'" + text + "'"; }
 
@@ -37,7 +33,12 @@ bool library_round_trips(const Date& lunar) {
 }
 
 Date library_solar_date(const Date& lunar, const std::string& bad) {
-    if (lunar.year < 1936 || lunar.year > 2031) throw UsageError(bad + "the library's lunar table covers the years 1936 to 2031");
+    Date last{};
+    int32_t first_year = 0, last_year = 0;
+    hk_coverage(HK_COVERS_CLASSIC_LUNAR, &first_year, &last_year, nullptr, &last);
+    if (lunar.year < first_year || lunar.year > last_year) {
+        throw UsageError(bad + "the library's lunar table covers the years " + covered_years(HK_COVERS_CLASSIC_LUNAR));
+    }
     if (library_round_trips(lunar)) return chinese_to_date(&lunar);
     const Date first = make_date(lunar.year, lunar.month, 1);
     if (lunar.month < 0 && !library_round_trips(first)) {
@@ -46,10 +47,12 @@ Date library_solar_date(const Date& lunar, const std::string& bad) {
     if (library_round_trips(first) && library_round_trips(make_date(lunar.year, lunar.month, 29))) {
         throw UsageError(bad + "lunar month " + month_text(lunar) + " has 29 days");
     }
-    throw UsageError(bad + "it lies after 2031-12-31, where the library's lunar table ends");
+    throw UsageError(bad + "it lies after " + iso_date(last) + ", where the library's lunar table ends");
 }
 
 }  // namespace
+
+std::string library_days() { return "the library's table covers " + covered_days(HK_COVERS_CLASSIC_LUNAR); }
 
 LunarTable lunar_table_option(const std::string& value) {
     if (value.empty() || value == "observatory") return LunarTable::observatory;
@@ -69,8 +72,8 @@ std::optional<Date> lunar_date(const Date& date, LunarTable table) {
 
 Date checked_lunar_date(const Date& date, LunarTable table, const std::string& text) {
     if (std::optional<Date> lunar = lunar_date(date, table)) return *lunar;
-    if (table == LunarTable::library) throw UsageError(quoted(text) + " has no lunar date: " + kLibraryDays);
-    throw UsageError(quoted(text) + " has no lunar date: " + kObservatoryDays + kOtherTable);
+    if (table == LunarTable::library) throw UsageError(quoted(text) + " has no lunar date: " + library_days());
+    throw UsageError(quoted(text) + " has no lunar date: " + observatory_days() + other_table());
 }
 
 Date solar_date(const Date& lunar, LunarTable table, const std::string& text) {
@@ -80,7 +83,9 @@ Date solar_date(const Date& lunar, LunarTable table, const std::string& text) {
     int32_t days = 0;
     switch (hk_lunar_to_date(&lunar, &date)) {
         case HK_OK: return date;
-        case HK_ERANGE: throw UsageError(bad + "the Observatory's calendar covers the lunar years 1901 to 2100" + kOtherTable);
+        case HK_ERANGE:
+            throw UsageError(bad + "the Observatory's calendar covers the lunar years " + covered_years(HK_COVERS_LUNAR) +
+                             other_table());
         default: break;
     }
     if (hk_lunar_month_days(lunar.year, lunar.month, &days) != HK_OK) {
@@ -91,8 +96,8 @@ Date solar_date(const Date& lunar, LunarTable table, const std::string& text) {
 
 void check_lunar_year(int32_t year, LunarTable table) {
     if (table == LunarTable::observatory && (year < HK_LUNAR_FIRST_YEAR || year > HK_LUNAR_LAST_YEAR)) {
-        throw UsageError("--lunar: " + std::to_string(year) + ": the Observatory's lunar calendar covers 1901 to 2100" +
-                         kOtherTable);
+        throw UsageError("--lunar: " + std::to_string(year) + ": the Observatory's lunar calendar covers " +
+                         covered_years(HK_COVERS_LUNAR) + other_table());
     }
 }
 
@@ -100,15 +105,13 @@ std::string solar_terms_text(int32_t year, bool chinese) {
     std::string out;
     for (int32_t index = 0; index < HK_SOLAR_TERMS; ++index) {
         Date date{};
-        double jd_ut = 0;
-        if (hk_solar_term_date(year, index, &date) != HK_OK || hk_solar_term_instant(year, index, &jd_ut) != HK_OK) {
-            throw UsageError("terms: " + std::to_string(year) + ": the solar terms cover the years 1901 to 2100");
+        int32_t minute = 0;
+        if (hk_solar_term_local(year, index, &date, &minute) != HK_OK) {
+            throw UsageError("terms: " + std::to_string(year) + ": the solar terms cover the years " +
+                             covered_years(HK_COVERS_SOLAR_TERMS));
         }
-        // Minutes into the Hong Kong day (date's JD0 day runs from JD0 - 0.5 UT).
-        const double day_start = date_to_JD0(&date) - 0.5 - kHongKongOffsetDays;
-        const int minute = std::clamp(static_cast<int>(std::floor((jd_ut - day_start) * kMinutesPerDay)), 0, 1439);
-        char clock[8];
-        std::snprintf(clock, sizeof clock, "%02d:%02d", minute / 60, minute % 60);
+        char clock[16];  // minute is 0-1439: "HH:MM"
+        std::snprintf(clock, sizeof clock, "%02d:%02d", static_cast<int>(minute / 60), static_cast<int>(minute % 60));
         out += iso_date(date) + " " + clock + "  " + hk_solar_term_name(index, chinese ? HK_LANG_ZH : HK_LANG_EN) + "\n";
     }
     return out;

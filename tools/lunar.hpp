@@ -13,6 +13,10 @@ namespace hkcal::tool {
 
 enum class LunarTable { observatory, library };
 
+// "the library's table covers 1936-01-24 to 2031-12-31": where the classic
+// table has lunar dates.
+std::string library_days();
+
 // --table's value: observatory (also when empty) or library.
 LunarTable lunar_table_option(const std::string& value);
 

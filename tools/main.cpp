@@ -20,6 +20,7 @@
 #endif
 
 #include "commands.hpp"
+#include "hkcal_hk.h"
 #include "format.hpp"
 #include "parse.hpp"
 
@@ -132,6 +133,23 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     add_rules_option(between, a, book_rules);
     commands.push_back({between, run_between});
 
+    auto* sessions = app.add_subcommand("sessions", "The stock exchange's trading days and their sessions (HKEX, Hong Kong time)");
+    sessions->add_option("YEAR|START", a.date, "A year 1997-2100 (default: this year), or the first date")->type_name("");
+    sessions->add_option("END", a.date2, "The last date (YYYY-MM-DD)")->type_name("");
+    sessions->add_option("--format", a.format, "text, csv, json or ics (default: text)")->type_name("FORMAT");
+    sessions->footer("csv: date,open,break_start,break_end,close; the break fields are empty on a day without a break.");
+    commands.push_back({sessions, run_sessions});
+
+    auto* closures = app.add_subcommand("closures",
+                                        "Weekdays, not general holidays, that the stock exchange did not trade in full");
+    closures->add_option("YEAR", a.year, "The year 1997-2100 (default: this year)")->type_name("");
+    closures->add_option("LAST", a.date2, "The last year of a span")->type_name("");
+    closures->add_option("--format", a.format, "text, csv, json or ics (default: text)")->type_name("FORMAT");
+    closures->add_option("--lang", a.lang, "Reasons in en or zh (default: en)")->type_name("LANG");
+    closures->footer("Half days on the eves of Christmas, New Year and Lunar New Year; days the weather shut or cut short "
+                     "(recorded to " + std::to_string(HK_XHKG_LAST_RECORDED_YEAR) + "; later years are projections).");
+    commands.push_back({closures, run_closures});
+
     auto* easter_command = app.add_subcommand("easter", "Good Friday to Easter Monday of a year");
     easter_command->add_option("YEAR", a.year, "The year (default: this year; Julian Easter up to 1582)");
     commands.push_back({easter_command, run_easter});
@@ -155,7 +173,7 @@ std::string usage(const CLI::App& app) {
     for (const CLI::App* command : app.get_subcommands()) {
         return "usage: hkcal " + command->get_name() + " ... (see: hkcal " + command->get_name() + " --help)";
     }
-    return "usage: hkcal COMMAND ... (commands: holidays month year date lunar solar terms add between easter jd tz; see: "
+    return "usage: hkcal COMMAND ... (commands: holidays month year date lunar solar terms add between sessions closures easter jd tz; see: "
            "hkcal --help)";
 }
 

@@ -329,9 +329,8 @@ double new_moon_jd_ut(int32_t lunation) {
 }
 
 int32_t hong_kong_day(double jd_ut) {
-    constexpr double kHongKongOffset = 8.0 / 24;  // UTC+8, in days
     // The civil day whose noon is JD0 n runs from n - 0.5 to n + 0.5.
-    return static_cast<int32_t>(std::floor(jd_ut + kHongKongOffset + 0.5));
+    return static_cast<int32_t>(std::floor(jd_ut + kHongKongOffsetDays + 0.5));
 }
 
 }  // namespace hkcal::hk::astro

@@ -10,7 +10,13 @@
 
 #include <cstdint>
 
+#include "hkcal_hk.h"
+
 namespace hkcal::hk::astro {
+
+inline constexpr double kMinutesPerDay = 1440;
+// Hong Kong time's lead on UT, in days.
+inline constexpr double kHongKongOffsetDays = HK_UTC_OFFSET_MINUTES / kMinutesPerDay;
 
 // The Sun's apparent geocentric longitude at the instant jde, in degrees
 // [0, 360), referred to the true equinox of date (nutation and aberration
@@ -39,7 +45,7 @@ double solar_term_jd_ut(int32_t year, int32_t index);
 double new_moon_jd_ut(int32_t k);
 
 // The JD0 (the number of the day whose noon UT is JD0, 2451545 for
-// 2000-01-01) of the civil day in Hong Kong (UTC+8) holding instant jd_ut.
+// 2000-01-01) of the civil day in Hong Kong (kHongKongOffsetDays) holding instant jd_ut.
 int32_t hong_kong_day(double jd_ut);
 
 }  // namespace hkcal::hk::astro

@@ -13,9 +13,9 @@ using namespace hkcal::hk;
 using table::kEndDay;
 using table::kFirstDay;
 
-constexpr int32_t kFirstWeekday = law::weekday(kFirstDay);  // 1997-01-01 was a Wednesday (3)
+constexpr int32_t kFirstWeekday = weekday(kFirstDay);  // 1997-01-01 was a Wednesday (3)
 
-bool works(uint8_t mask, int32_t jd) { return (mask >> law::weekday(jd) & 1) != 0; }
+bool works(uint8_t mask, int32_t jd) { return (mask >> weekday(jd) & 1) != 0; }
 
 // Days of [kFirstDay, kFirstDay + n) on a working weekday; n >= 0.
 int32_t working_weekdays(uint8_t mask, int32_t n) {
@@ -37,8 +37,8 @@ int32_t rank(uint8_t mask, int32_t jd) {
     }
     if (y < table::kYears) {
         for (const law::Day& d : t.years[static_cast<std::size_t>(y)].general) {
-            if (d.jd >= jd) break;
-            holidays += works(mask, d.jd);
+            if (jd0(d.date) >= jd) break;
+            holidays += works(mask, jd0(d.date));
         }
     }
     return working_weekdays(mask, jd - kFirstDay) - holidays;
@@ -68,8 +68,8 @@ int32_t select(uint8_t mask, int32_t k) {
     for (left %= per_week; left > 0; --left) jd = working_weekday_from(mask, jd + 1);
     // Each holiday on a working weekday up to the candidate pushes it one working weekday on.
     for (const law::Day& d : table::tables().years[static_cast<std::size_t>(low)].general) {
-        if (d.jd > jd) break;
-        if (works(mask, d.jd)) jd = working_weekday_from(mask, jd + 1);
+        if (jd0(d.date) > jd) break;
+        if (works(mask, jd0(d.date))) jd = working_weekday_from(mask, jd + 1);
     }
     return jd;
 }
@@ -95,7 +95,7 @@ hk_status add(uint8_t mask, int32_t jd, int64_t n, int32_t& result) {
     return HK_OK;
 }
 
-bool is_business_day(uint8_t mask, int32_t jd) { return works(mask, jd) && !table::tables().is_holiday(civil::from_jd0(jd)); }
+bool is_business_day(uint8_t mask, int32_t jd) { return works(mask, jd) && !table::is_holiday(civil::from_jd0(jd)); }
 static_assert(table::kFirstDay % 7 == (kFirstWeekday + 6) % 7);  // weekday(jd) = (jd + 1) % 7
 
 hk_status write(hk_status s, int32_t jd, Date* out) {
@@ -125,7 +125,7 @@ extern "C" hk_status hk_is_business_day(const Date* date, uint8_t workdays, int3
     // The week's mask repeated six times (bits 0-41): bit k is weekday k % 7, so no division is needed.
     constexpr uint64_t kRepeat = 1 | 1 << 7 | 1 << 14 | 1 << 21 | 1 << 28 | uint64_t{1} << 35;
     const uint64_t working = (uint64_t{workdays} & 0x7F) * kRepeat >> (shape.weekday + day);
-    *result = static_cast<int32_t>(working & ~(table::tables().month_holidays[month] >> day) & 1u);
+    *result = static_cast<int32_t>(working & ~(table::kMonthHolidays[month] >> day) & 1u);
     return HK_OK;
 }
 

@@ -1,6 +1,7 @@
-// The general holidays of 1997-2100, made once (when the library is loaded)
-// from the law's rules, and the counts that make business-day arithmetic
-// take constant time.
+// The general holidays of 1997-2100, made at compile time from the law's
+// rules (constant-initialised: they exist before any code of a program
+// runs), and the counts that make business-day arithmetic take constant
+// time.
 #pragma once
 
 #include <array>
@@ -25,18 +26,56 @@ struct Tables {
     std::array<Year, kYears> years;
     // before[i][w]: general holidays on weekday w in the years before kFirstYear + i, i in [0, kYears].
     std::array<std::array<int32_t, 7>, kYears + 1> before;
-    // month_holidays[12 * (year - 1997) + month - 1], bit d: day d + 1 of the month is a general holiday.
-    std::array<uint32_t, kYears * 12> month_holidays;
-    // A valid date of 1997-2100 is a general holiday.
-    bool is_holiday(const Date& d) const {
-        return (month_holidays[static_cast<std::size_t>(12 * (d.year - law::kFirstYear) + d.month - 1)] >> (d.day - 1) & 1) != 0;
-    }
 };
 
-// Built when the library is loaded (about a millisecond), from constant
-// tables and the classic library; read-only after.
-extern const Tables g_tables;
-inline const Tables& tables() { return g_tables; }
+namespace detail {
+
+constexpr bool same_day_and_key(const law::Day& a, const law::Day& b) {
+    return a.date == b.date && law::detail::same(a.key, b.key);
+}
+
+constexpr Tables build() {
+    Tables t{};
+    for (int32_t i = 0; i < kYears; ++i) {
+        Year& y = t.years[static_cast<std::size_t>(i)];
+        y.general = law::general(law::kFirstYear + i);
+        t.before[static_cast<std::size_t>(i + 1)] = t.before[static_cast<std::size_t>(i)];
+        const law::List winter = law::statutory(law::kFirstYear + i, false);
+        const law::List christmas = law::statutory(law::kFirstYear + i, true);
+        for (int32_t h = 0; h < y.general.count; ++h) {
+            const law::Day& day = y.general.day[h];
+            for (const law::List* list : {&winter, &christmas}) {
+                for (const law::Day& s : *list) {
+                    if (same_day_and_key(day, s)) y.statutory_bits |= 1u << h;
+                }
+            }
+            ++t.before[static_cast<std::size_t>(i + 1)][static_cast<std::size_t>(weekday(day.date))];
+        }
+    }
+    return t;
+}
+
+}  // namespace detail
+
+inline constexpr Tables kTables = detail::build();
+constexpr const Tables& tables() { return kTables; }
+
+// kMonthHolidays[12 * (year - 1997) + month - 1], bit d: day d + 1 of the month is a general holiday.
+inline constexpr std::array<uint32_t, kYears * 12> kMonthHolidays = [] {
+    std::array<uint32_t, kYears * 12> out{};
+    for (int32_t i = 0; i < kYears; ++i) {
+        for (const law::Day& day : kTables.years[static_cast<std::size_t>(i)].general) {
+            const Date date = to_date(day.date);
+            out[static_cast<std::size_t>(i * 12 + date.month - 1)] |= 1u << (date.day - 1);
+        }
+    }
+    return out;
+}();
+
+// A valid date of 1997-2100 is a general holiday.
+constexpr bool is_holiday(const Date& d) {
+    return (kMonthHolidays[static_cast<std::size_t>(12 * (d.year - law::kFirstYear) + d.month - 1)] >> (d.day - 1) & 1) != 0;
+}
 
 // Each month of 1997-2100 (index 12 * (year - 1997) + month - 1): its
 // length and the weekday of its first day, so that the business-day test
@@ -52,12 +91,9 @@ inline constexpr auto kMonths = [] {
             const int32_t year = law::kFirstYear + y;
             const int32_t first = civil::to_jd0(year, m + 1, 1);
             out[static_cast<std::size_t>(y * 12 + m)] = {static_cast<uint8_t>(civil::month_days(year, m + 1)),
-                                                         static_cast<uint8_t>(law::weekday(first))};
+                                                         static_cast<uint8_t>(weekday(first))};
         }
     }
     return out;
 }();
-
-
-
 }  // namespace hkcal::hk::table

@@ -27,27 +27,21 @@ law::List list_of(int32_t year, uint32_t kind, uint32_t options, int32_t rest_da
     return rest_day == HK_NO_REST_DAY ? published : law::given(published, rest_day);
 }
 
-bool same_key(const char* a, const char* b) {
-    while (*a != '\0' && *a == *b) ++a, ++b;
-    return *a == *b;
-}
-
 // The kinds of list that hold day d (of a list of that kind) under its key.
 uint32_t kinds_of(int32_t year, uint32_t kind, const law::List& list, int32_t i) {
     const table::Year& y = year_table(year);
     if (kind == HK_GENERAL) return HK_GENERAL | ((y.statutory_bits >> i & 1) != 0 ? HK_STATUTORY : 0u);
     const law::Day& d = list.day[i];
     for (const law::Day& g : y.general) {
-        if (g.jd == d.jd && same_key(g.key, d.key)) return HK_STATUTORY | HK_GENERAL;
+        if (g.date == d.date && law::detail::same(g.key, d.key)) return HK_STATUTORY | HK_GENERAL;
     }
     return HK_STATUTORY;
 }
 
 HkHoliday record(const law::Day& d, uint32_t kinds) {
-    const names::Name name = names::name(d.name, d.following);
-    return HkHoliday{civil::from_jd0(d.jd), d.festival != 0 ? civil::from_jd0(d.festival) : Date{0, 0, 0},
-                     d.key,                 name.en,
-                     name.zh,               kinds};
+    const law::Name name = law::name(d);
+    return HkHoliday{to_date(d.date), d.observed_for != law::kNoDay ? to_date(d.observed_for) : Date{0, 0, 0}, d.key,
+                     name.en, name.zh, kinds};
 }
 
 }  // namespace
@@ -70,7 +64,6 @@ extern "C" hk_status hk_is_holiday(const Date* date, uint32_t kind, uint32_t opt
     if (hk_status s = check_list(kind, options, rest_day)) return s;
     if (!civil::valid(*date)) return HK_EINVAL;
     if (!in_years(date->year)) return HK_ERANGE;
-    const int32_t jd = civil::to_jd0(*date);
-    *result = kind == HK_GENERAL ? table::tables().is_holiday(*date) : list_of(date->year, kind, options, rest_day).holds(jd);
+    *result = kind == HK_GENERAL ? table::is_holiday(*date) : list_of(date->year, kind, options, rest_day).holds(day_number(*date));
     return HK_OK;
 }

@@ -3,10 +3,12 @@
 // bit mask, checked at compile time.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
 #include "hk/civil.hpp"
+#include "hkcal.h"
 
 namespace hkcal::hk::lunar {
 
@@ -37,7 +39,63 @@ struct Year {
     }
 };
 
+namespace table {
+// A row as the generator writes it.
+struct Row {
+    int32_t year;
+    Date new_year;
+    const char* lengths;  // "29 30 ...", one number per month in time order
+    int32_t leap;
+};
+constexpr Row kRows[] = {
+#include "hk/lunar_table.inc"
+};
+constexpr std::size_t kYears = kLastYear - kFirstYear + 1;
+static_assert(std::size(kRows) == kYears);
+
+// The row compiled; kYear.new_year == 0 marks a malformed row.
+constexpr Year compile(const Row& row) {
+    Year y{civil::to_jd0(row.new_year), 0, static_cast<int8_t>(row.leap)};
+    int32_t slots = 0;
+    for (const char* p = row.lengths; *p; ++p) {
+        if (*p == ' ') continue;
+        if (p[1] != '9' && p[1] != '0') return {};
+        if (p[0] == '3' && p[1] == '0') y.long_months |= static_cast<uint16_t>(1u << slots);
+        else if (p[0] != '2' || p[1] != '9') return {};
+        ++slots;
+        ++p;
+    }
+    bool leap_ok = row.leap == 0 ? slots == 12 : row.leap >= 1 && row.leap <= 12 && slots == 13;
+    return leap_ok ? y : Year{};
+}
+
+constexpr std::array<Year, kYears> kCompiled = [] {
+    std::array<Year, kYears> years{};
+    for (std::size_t i = 0; i < kYears; ++i) years[i] = compile(kRows[i]);
+    return years;
+}();
+
+// Each row is its own year, well formed, its new year between 21 January and
+// 21 February, and it ends the day before the next row's new year.
+constexpr bool table_consistent() {
+    for (std::size_t i = 0; i < kYears; ++i) {
+        const Row& r = kRows[i];
+        const int32_t jan21 = civil::to_jd0(r.new_year.year, 1, 21);
+        if (r.year != kFirstYear + static_cast<int32_t>(i) || r.new_year.year != r.year || kCompiled[i].new_year == 0 ||
+            kCompiled[i].new_year < jan21 || kCompiled[i].new_year > jan21 + 31)
+            return false;
+        if (i + 1 < kYears && kCompiled[i].new_year + kCompiled[i].length() != kCompiled[i + 1].new_year) return false;
+    }
+    return true;
+}
+static_assert(table_consistent());
+
+}  // namespace table
+
+using table::kCompiled;
+using table::kYears;
+
 // The lunar year `year` (kFirstYear..kLastYear).
-const Year& year(int32_t year);
+constexpr const Year& year(int32_t year) { return kCompiled[static_cast<std::size_t>(year - kFirstYear)]; }
 
 }  // namespace hkcal::hk::lunar

@@ -1,6 +1,7 @@
 // Easter Sunday by the Julian computus up to 1582 and the Gregorian computus
 // from 1583, and the days tied to it.
 #include "calendar/calendar.hpp"
+#include "holidays/computus.hpp"
 
 using namespace hkcal::detail;
 
@@ -13,21 +14,8 @@ constexpr Date march_day(int32_t year, int64_t n) noexcept {
 }
 
 // Easter Sunday of a year from 1583, a Gregorian date from March 22 to
-// April 25. Computed in 64 bits, so exact for every int32 year.
-constexpr Date gregorian_easter(int32_t year) noexcept {
-    const int64_t y = year;
-    const int64_t g = y % 19 + 1;                    // golden number, [1, 19]
-    const int64_t c = y / 100 + 1;                   // century
-    const int64_t x = 3 * c / 4 - 12;                // leap years dropped since 1582
-    const int64_t z = (8 * c + 5) / 25 - 5;          // the moon's correction
-    const int64_t d = 5 * y / 4 - x - 10;            // d % 7 locates Sunday; > 0
-    int64_t e = (11 * g + 20 + z - x) % 30;          // epact, (-30, 30)
-    if (e < 0) e += 30;
-    if ((e == 25 && g > 11) || e == 24) ++e;         // [0, 29]
-    int64_t n = 44 - e;                              // the full moon as a day of March
-    if (n < 21) n += 30;                             // [21, 49]
-    return march_day(year, n + 7 - (d + n) % 7);    // the Sunday after, [22, 56]
-}
+// April 25.
+constexpr Date gregorian_easter(int32_t year) noexcept { return march_day(year, gregorian_easter_march_day(year)); }
 
 // Easter Sunday of a year up to 1582, a Julian date from March 22 to April
 // 25. The remainders are floored, which for the years from 0 is the same as

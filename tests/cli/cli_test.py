@@ -104,6 +104,29 @@ def pipes(tool):
           'full disk: %r' % result)
 
 
+def exchange(tool):
+    """Every day of 1997-2025: a trading day is a weekday neither a general holiday nor listed closed; listed days
+    are weekdays and not holidays; a day not listed trades its era's full hours (published: HKEX 23 Nov 2010, 1 Mar 2012)."""
+    eras = [('1997-01-01', '10:00-12:30, 14:30-16:00'), ('2011-03-07', '09:30-12:00, 13:30-16:00'),
+            ('2012-03-05', '09:30-12:00, 13:00-16:00')]
+    table = lambda *args: list(csv.DictReader(output(tool, list(args) + ['--format=csv']).decode().splitlines()))
+    for year in range(1997, 2026):
+        holidays = {r['date'] for r in table('holidays', str(year))}
+        listed = {r['date']: r['traded'] for r in table('closures', str(year))}
+        sessions = {r['date']: r for r in table('sessions', str(year))}
+        day = datetime.date(year, 1, 1)
+        while day.year == year:
+            iso, weekday = day.isoformat(), day.weekday() < 5
+            check((weekday and iso not in holidays and listed.get(iso) != 'closed') == (iso in sessions), 'trading day ' + iso)
+            check(iso not in listed or (weekday and iso not in holidays), 'listed on a day off: ' + iso)
+            if iso in sessions:
+                r = sessions[iso]
+                hours = r['open'] + '-' + (r['break_start'] + ', ' + r['break_end'] + '-' if r['break_start'] else '') + r['close']
+                want = listed.get(iso, [hours for since, hours in eras if since <= iso][-1])
+                check(hours == want, '%s: %s, not %s' % (iso, hours, want))
+            day += datetime.timedelta(1)
+
+
 if __name__ == '__main__':
     if len(sys.argv) != 3:
         sys.exit(__doc__)
