@@ -31,7 +31,7 @@ from typing import TYPE_CHECKING, Any, Callable, Iterable, Iterator, Mapping, Na
 from . import _constants as C
 from . import _options
 from ._dates import EPOCH_ORDINAL, NAT, Column, FirstBad, scalar_date
-from ._native import HONG_KONG_TIME, Date, HkHoliday, hk as _hk
+from ._native import HONG_KONG_TIME, Date, HkHoliday, coverage, coverage_days, hk as _hk
 from ._options import Convention, Kind, Language, RestDay, WeekMask
 
 if TYPE_CHECKING:
@@ -65,12 +65,11 @@ def _version() -> str:
 
 __version__ = _version()
 
-# What each family covers, for the error messages.
-_HOLIDAY_YEARS = f"years {C.HK_HOLIDAY_FIRST_YEAR}-{C.HK_HOLIDAY_LAST_YEAR}"
-_BUSINESS_DAYS = f"dates {C.HK_HOLIDAY_FIRST_YEAR}-01-01 to {C.HK_HOLIDAY_LAST_YEAR}-12-31"
-_LUNAR_DAYS = "dates 1901-02-19 to 2101-01-28 (lunar years 1901-2100)"
-_LUNAR_YEARS = f"lunar years {C.HK_LUNAR_FIRST_YEAR}-{C.HK_LUNAR_LAST_YEAR}"
-_TERM_YEARS = f"years {C.HK_LUNAR_FIRST_YEAR}-{C.HK_LUNAR_LAST_YEAR}"
+# What each family covers, in the library's words, for the error messages.
+_HOLIDAY_YEARS = coverage(C.HK_COVERS_HOLIDAYS)
+_BUSINESS_DAYS = coverage_days(C.HK_COVERS_HOLIDAYS)
+_LUNAR_DAYS = _LUNAR_YEARS = coverage(C.HK_COVERS_LUNAR)
+_TERM_YEARS = coverage(C.HK_COVERS_SOLAR_TERMS)
 
 
 @functools.total_ordering

@@ -8,6 +8,8 @@ import os
 import sys
 from pathlib import Path
 
+from ._constants import HK_UTC_OFFSET_MINUTES
+
 
 ABI = 1  # the SONAME version: libhkcal.so.1, libhkcal_hk.so.1
 
@@ -90,6 +92,8 @@ _pDate, _i32, _u32, _u8 = ctypes.POINTER(Date), ctypes.c_int32, ctypes.c_uint32,
 _pi32 = ctypes.POINTER(_i32)
 for _name, _result, _arguments in [
     ("hk_strerror", ctypes.c_char_p, [_i32]),
+    ("hk_coverage", _i32, [_i32, _pi32, _pi32, _pDate, _pDate]),
+    ("hk_coverage_text", ctypes.c_char_p, [_i32]),
     ("hk_date_to_lunar", _i32, [_pDate, _pDate]),
     ("hk_lunar_to_date", _i32, [_pDate, _pDate]),
     ("hk_lunar_new_year", _i32, [_i32, _pDate]),
@@ -113,4 +117,16 @@ for _name, _result, _arguments in [
 
 # Hong Kong time, in which the library reckons the solar terms and the lunar
 # calendar's days, and in which an aware time is read.
-HONG_KONG_TIME = datetime.timezone(datetime.timedelta(hours=8), "HKT")
+HONG_KONG_TIME = datetime.timezone(datetime.timedelta(minutes=HK_UTC_OFFSET_MINUTES), "HKT")
+
+
+def coverage(what: int) -> str:
+    """The library's words for what a family covers ("years 1997-2100")."""
+    return str(hk.hk_coverage_text(what).decode())
+
+
+def coverage_days(what: int) -> str:
+    """The first and last days a family covers, "dates 1997-01-01 to 2100-12-31"."""
+    first, last = Date(), Date()
+    hk.hk_coverage(what, None, None, first, last)
+    return f"dates {first.to_date().isoformat()} to {last.to_date().isoformat()}"

@@ -93,7 +93,7 @@ def test_every_input_form_gives_the_dates_result(name, function):
 @pytest.mark.parametrize("function, value, message", [
     (hkcal.is_business_day, ["2026-01-01", "2101-01-01"], "date[1] 2101-01-01: outside the covered dates 1997-01-01"),
     (hkcal.to_lunar, pd.Series(pd.to_datetime(["2000-01-01", "1901-02-18"]), index=["a", "b"]),
-     "date[index 'b', position 1] 1901-02-18: outside the covered dates 1901-02-19 to 2101-01-28"),
+     "date[index 'b', position 1] 1901-02-18: outside the covered lunar years 1901-2100 (1901-02-19 to 2101-01-28)"),
     (hkcal.is_holiday, np.array([["1996-12-31"]], dtype="datetime64[D]"), "date[0, 0] 1996-12-31: outside"),
     (lambda d: hkcal.add_business_days(d, 3), [D(2100, 12, 29)], "date[0] 2100-12-29 + 3 business days: outside"),
     (hkcal.from_lunar, [(2024, 1, 1), (2023, 2, 30, True)], "lunar[1] 2023-L2-30: lunar 2023-L2 has 29 days"),
