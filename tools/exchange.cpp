@@ -47,6 +47,7 @@ const char* kind_name(int32_t kind) {
         case HK_XHKG_FULL: return "full";
         case HK_XHKG_HALF: return "half";
         case HK_XHKG_AFTERNOON: return "afternoon";
+        case HK_XHKG_SHORTENED: return "shortened";
         default: return "closed";
     }
 }
@@ -134,14 +135,14 @@ std::string write_closures(const std::vector<HkXhkgClosure>& days, Format format
         case Format::text:
             for (const HkXhkgClosure& c : days) {
                 std::string when = traded(c);
-                when.resize(11, ' ');
+                if (when.size() < 11) when.resize(11, ' ');  // "09:30-12:00"; longer ones are not cut
                 out += iso_date(c.date) + "  " + padded_weekday(c.date) + "  " + when + "  " + name(c) + "\n";
             }
             return out;
         case Format::csv:
             out = "date,traded,key,name,source\n";
             for (const HkXhkgClosure& c : days) {
-                out += iso_date(c.date) + "," + traded(c) + "," + c.key + "," + csv_field(name(c)) + "," + csv_field(c.source) + "\n";
+                out += iso_date(c.date) + "," + csv_field(traded(c)) + "," + c.key + "," + csv_field(name(c)) + "," + csv_field(c.source) + "\n";
             }
             return out;
         case Format::json:

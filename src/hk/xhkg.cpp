@@ -71,32 +71,38 @@ bool trading(int32_t jd, const Date& d) {
     return business_day(d) && !(s != nullptr && s->shut == Shut::day);
 }
 
+// The kind of day a recorded row makes: Shut::rest ends the day early.
+int32_t kind_of(const Special& s, const Era& e) {
+    switch (s.shut) {
+        case Shut::day: return HK_XHKG_CLOSED;
+        case Shut::morning: return HK_XHKG_AFTERNOON;
+        case Shut::rest: break;
+    }
+    return s.at > e.afternoon_open ? HK_XHKG_SHORTENED : HK_XHKG_HALF;
+}
+
 HkSession session_of(int32_t jd, const Date& d) {
     HkSession out{HK_XHKG_CLOSED, kNone, kNone, kNone, kNone, kNone, kNone};
     if (!trading(jd, d)) return out;
     const Era& e = era(jd);
     const Special* s = special(jd);
-    out.kind = s != nullptr ? (s->shut == Shut::morning ? HK_XHKG_AFTERNOON : HK_XHKG_HALF)
-                            : (half_day_rule(jd, d.year) != nullptr ? HK_XHKG_HALF : HK_XHKG_FULL);
-    switch (out.kind) {
-        case HK_XHKG_FULL:
-            out.open = e.open, out.break_start = e.morning_close, out.break_end = e.afternoon_open, out.close = e.close;
-            break;
-        case HK_XHKG_HALF:
-            out.open = e.open, out.close = e.morning_close;
-            break;
-        default:  // the afternoon only, with no pre-opening session
-            out.open = s->resumed != kNone ? s->resumed : e.afternoon_open, out.close = e.close;
-            break;
+    out.kind = s != nullptr ? kind_of(*s, e) : (half_day_rule(jd, d.year) != nullptr ? HK_XHKG_HALF : HK_XHKG_FULL);
+    out.open = e.open, out.break_start = e.morning_close, out.break_end = e.afternoon_open, out.close = e.close;
+    if (out.kind == HK_XHKG_AFTERNOON) {  // no pre-opening session either
+        out.open = s->at != kNone ? s->at : e.afternoon_open, out.break_start = out.break_end = kNone;
+    } else {
+        out.pre_open = e.pre_open;
     }
-    if (out.kind != HK_XHKG_AFTERNOON) out.pre_open = e.pre_open;
-    if (auction(jd)) out.auction_close = out.close + kAuctionMinutes;
+    if (s != nullptr && s->shut == Shut::rest) out.close = s->at;  // trading ended, no auction followed
+    if (out.kind == HK_XHKG_HALF) {
+        out.close = std::min(out.close, e.morning_close), out.break_start = out.break_end = kNone;
+    }
+    if (auction(jd) && !(s != nullptr && s->shut == Shut::rest)) out.auction_close = out.close + kAuctionMinutes;
     return out;
 }
 
 HkXhkgClosure record(const Special& s) {
-    const int32_t kind = s.shut == Shut::day ? HK_XHKG_CLOSED : s.shut == Shut::morning ? HK_XHKG_AFTERNOON : HK_XHKG_HALF;
-    return HkXhkgClosure{civil::from_jd0(s.jd), kind, s.key, s.en, s.zh, s.source};
+    return HkXhkgClosure{civil::from_jd0(s.jd), kind_of(s, era(s.jd)), s.key, s.en, s.zh, s.source};
 }
 
 // The year's recorded rows and half-day eves, in date order; at most HK_XHKG_MAX_CLOSURES.

@@ -83,7 +83,7 @@ inline constexpr HalfDayRule kHalfDayRules[] = {
 enum class Shut : uint8_t {
     day,        // no trading at all
     morning,    // the morning session cancelled; trading from the afternoon's open
-    afternoon,  // the afternoon session cancelled; trading in the morning only
+    rest,       // trading ended early, when a signal was hoisted
 };
 
 // A weekday, not a general holiday, whose trading the rules in force then
@@ -91,7 +91,7 @@ enum class Shut : uint8_t {
 struct Special {
     int32_t jd;
     Shut shut;
-    int32_t resumed;  // Shut::morning: the afternoon's open that day, or kNone for the era's own
+    int32_t at;       // Shut::morning: the afternoon's open that day (kNone: the era's); Shut::rest: when trading ended
     const char* key;  // the reason, stable ASCII
     const char* en;
     const char* zh;
@@ -101,7 +101,7 @@ struct Special {
 // Until 22 September 2024: a tropical cyclone signal No. 8 or above or a
 // black rainstorm warning in force at 9:00 cancelled the morning session,
 // one still in force at noon the whole day; one hoisted during trading
-// ended it. From Monday 23 September 2024 trading continues in severe
+// ended it 15 minutes later. From Monday 23 September 2024 trading continues in severe
 // weather (HKEX news release 16 Sep 2024).
 inline constexpr int32_t kSevereWeatherTrading = civil::to_jd0(2024, 9, 23);
 // The last year whose days are recorded here; later years are the rules' projection.
@@ -143,6 +143,8 @@ inline constexpr Special kSpecials[] = {
      "颱風海馬：八號或以上熱帶氣旋警告信號", "The National, 23 Aug 2017: a full day cancelled in October 2016 for Haima"},
     {civil::to_jd0(2017, 8, 23), Shut::day, kNone, "typhoon", "Typhoon Hato: tropical cyclone signal No. 8 or above",
      "颱風天鴿：八號或以上熱帶氣旋警告信號", "HKEX statement, reported by The National, 23 Aug 2017"},
+    {civil::to_jd0(2019, 7, 31), Shut::rest, hm(13, 55), "typhoon", "Tropical storm Wipha: tropical cyclone signal No. 8 or above",
+     "熱帶風暴韋帕：八號或以上熱帶氣旋警告信號", "Bloomberg, 31 Jul 2019: signal No. 8 at 1:40 p.m., trading suspended 15 minutes later"},
     {civil::to_jd0(2020, 8, 19), Shut::morning, hm(13, 30), "typhoon", "Typhoon Higos: tropical cyclone signal No. 8 or above",
      "颱風海高斯：八號或以上熱帶氣旋警告信號", "Bloomberg, 19 Aug 2020: morning scrapped, trading from 1:30 p.m."},
     {civil::to_jd0(2020, 10, 13), Shut::day, kNone, "typhoon", "Tropical storm Nangka: tropical cyclone signal No. 8 or above",
@@ -151,8 +153,8 @@ inline constexpr Special kSpecials[] = {
      "熱帶風暴圓規：八號或以上熱帶氣旋警告信號", "HKEX market communication 2110132news, 13 Oct 2021; SCMP 13 Oct 2021"},
     {civil::to_jd0(2022, 8, 25), Shut::morning, hm(13, 0), "typhoon", "Tropical storm Ma-on: tropical cyclone signal No. 8 or above",
      "熱帶風暴馬鞍：八號或以上熱帶氣旋警告信號", "SCMP and Investing.com, 25 Aug 2022: securities resume at 13:00"},
-    {civil::to_jd0(2022, 11, 2), Shut::afternoon, kNone, "typhoon", "Tropical storm Nalgae: tropical cyclone signal No. 8 or above",
-     "熱帶風暴尼格：八號或以上熱帶氣旋警告信號", "Bloomberg, 2 Nov 2022: afternoon trading cancelled, signal No. 8 hoisted"},
+    {civil::to_jd0(2022, 11, 2), Shut::rest, hm(13, 55), "typhoon", "Tropical storm Nalgae: tropical cyclone signal No. 8 or above",
+     "熱帶風暴尼格：八號或以上熱帶氣旋警告信號", "HKEX via Xinhua, 2 Nov 2022: trading suspended at 1:55 p.m."},
     {civil::to_jd0(2023, 7, 17), Shut::day, kNone, "typhoon", "Typhoon Talim: tropical cyclone signal No. 8 or above",
      "颱風泰利：八號或以上熱帶氣旋警告信號", "SCMP, 1 Sep 2023: the market closed on 17 July for Talim"},
     {civil::to_jd0(2023, 9, 1), Shut::day, kNone, "typhoon", "Super typhoon Saola: tropical cyclone signal No. 8 or above",
@@ -194,7 +196,7 @@ static_assert([] {
         if (!weekday_of_record(s) || table::is_holiday(d) || s.jd >= kSevereWeatherTrading || d.year > kLastRecordedYear) {
             return false;
         }
-        if (s.resumed != kNone && s.shut != Shut::morning) return false;
+        if ((s.shut == Shut::day && s.at != kNone) || (s.shut == Shut::rest && s.at == kNone)) return false;
     }
     return true;
 }());
