@@ -172,11 +172,21 @@ HKCAL_HK_API const char* hk_solar_term_name(int32_t index, int32_t lang);
 /* One holiday of a list. The strings are static, UTF-8, never null. */
 typedef struct HkHoliday {
     Date date;         /* the day off */
-    Date observed_for; /* the festival's own date when the day off replaces it; {0, 0, 0} otherwise */
+    Date observed_for; /* the date the day off stands for, never the day off itself; {0, 0, 0}
+                        * for a day kept on its own date. A day moved by a Sunday rule, a
+                        * coincidence or the rest-day rule stands for the festival's own date, a
+                        * substitute moved again by the rest-day rule too; one moved back onto that
+                        * very date stands for its published day (2006, rest day Saturday: the day
+                        * preceding Lunar New Year's Day on Sunday 29 January, for 28 January) */
     const char* key;   /* stable ASCII identifier within a year ("lunar-new-year-2"); a day moved keeps it */
     const char* name_en; /* as the Government publishes it */
     const char* name_zh; /* Traditional Chinese, as the Government publishes it */
-    uint32_t kinds;    /* the HK_GENERAL and HK_STATUTORY lists that hold this day under this key */
+    uint32_t kinds;    /* the HK_GENERAL and HK_STATUTORY lists that hold this day under this key.
+                        * HK_STATUTORY counts either December day: Christmas Day on 25 December
+                        * carries both kinds, in the general list and in the statutory one with
+                        * HK_CHRISTMAS; moved off a Sunday to the 27th it is HK_GENERAL only, and
+                        * the statutory one on the Sunday HK_STATUTORY only; the Winter Solstice
+                        * is HK_STATUTORY only */
 } HkHoliday;
 
 /* The name of the holiday under a key in English or Chinese (HK_LANG_EN,
@@ -224,11 +234,16 @@ HKCAL_HK_API hk_status hk_is_holiday(const Date* date, uint32_t kind, uint32_t o
 /* ---- Business days ------------------------------------------------------ */
 
 /* A business day is a working weekday (a bit of workdays: HK_MON_FRI for
- * Monday to Friday) that is not a general holiday. Every function here
- * answers HK_EINVAL for an invalid date or workdays == 0 (no business day
- * ever), and HK_ERANGE when the date, or a day it would have to look at,
- * lies outside 1997-01-01..2100-12-31. All take constant time, whatever n
- * or the distance. */
+ * Monday to Friday) that is not a general holiday. Bit 0 is Sunday: with
+ * it set, Sundays are business days, though every Sunday is a general
+ * holiday (no listed holiday falls on one). Bit 7 is ignored. Every function here answers HK_EINVAL for an invalid
+ * date or a workdays with no weekday bit (0 or 0x80: no business day ever),
+ * and HK_ERANGE when the date, or a day it would have to look at, lies
+ * outside 1997-01-01..2100-12-31. Constant time: a bounded number of steps
+ * whatever n or the distance, never a walk day by day. hk_is_business_day
+ * is one table look-up; hk_business_days_between counts from per-year
+ * totals and one year's holidays (at most HK_MAX_HOLIDAYS); the others
+ * also bisect the 104 years (7 steps) to find the answer's year. */
 #define HK_MON_FRI ((uint8_t)0x3E)
 
 /* *result = 1 when the date is a business day, 0 otherwise. */

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string>
 #include <vector>
 
 #include "hkcal.h"
@@ -58,6 +59,7 @@ TEST(HkHolidays, EveryYearsShape) {
                 EXPECT_EQ(given.size(), statutory + (y == 2015)) << y;
                 for (size_t i = 0; i < given.size(); ++i) {
                     EXPECT_FALSE(is_day_of_week(&given[i].date, rest)) << y;
+                    EXPECT_FALSE(same(given[i].date, given[i].observed_for)) << y << " " << rest;  // never for itself
                     EXPECT_TRUE(i == 0 || date_less(&given[i - 1].date, &given[i].date)) << y << " " << rest;
                 }
             }
@@ -90,6 +92,11 @@ TEST(HkHolidays, PublishedFacts) {
     EXPECT_EQ(solstice->kinds, HK_STATUTORY);  // the Winter Solstice
     EXPECT_TRUE(find(list(2026, HK_STATUTORY, HK_CHRISTMAS), {2026, 12, 25}));
     EXPECT_TRUE(find(list(2020, HK_STATUTORY), {2020, 10, 25}));  // Chung Yeung on a Sunday
+    // 2006, rest day Saturday: the day preceding Lunar New Year's Day (Saturday 28 January, for the
+    // Sunday) moves onto Sunday 29 January, and stands for the Saturday.
+    const HkHoliday* eve = find(list(2006, HK_STATUTORY, 0, 6), {2006, 1, 29});
+    ASSERT_TRUE(eve);
+    EXPECT_TRUE(std::string(eve->key) == "lunar-new-year-eve" && same(eve->observed_for, {2006, 1, 28}));
     // A later year by the rules: Lunar New Year 2034 on Sunday 19 February gives the fourth day.
     EXPECT_TRUE(find(list(2034), {2034, 2, 22}) && !find(list(2034), {2034, 2, 18}));
 }

@@ -176,7 +176,9 @@ constexpr Name name(const Day& d) {
 // The days an employee whose weekly rest day is rest_day (0-6) gets for the
 // published list (s. 39(4)): a holiday on the rest day or on a day already
 // given moves to the next day that is neither and holds no other statutory
-// holiday.
+// holiday. A day moved never stands for itself (before 2012 the day
+// preceding a Sunday Lunar New Year's Day, on a Saturday rest day, moves
+// onto that Sunday: it then stands for the Saturday).
 constexpr List given(const List& published, int32_t rest_day) {
     List list = published;
     List taken;  // days already given
@@ -185,7 +187,9 @@ constexpr List given(const List& published, int32_t rest_day) {
         if (weekday(d.date) == rest_day || taken.holds(d.date)) {
             DayNumber next = d.date + 1;  // searched from the day after
             while (weekday(next) == rest_day || published.holds(next) || taken.holds(next)) next = next + 1;
-            d.observed_for = d.observed_for != kNoDay ? d.observed_for : d.date;
+            // The day off stands for the festival's own date; a substitute
+            // moved back onto that very date stands for its published day.
+            d.observed_for = d.observed_for != kNoDay && d.observed_for != next ? d.observed_for : d.date;
             d.date = next;
         }
         taken.add(d);
