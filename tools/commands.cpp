@@ -150,7 +150,7 @@ Date checked_result(const Date& date, const std::string& what) {
 }
 
 // The working weekdays asked for; Monday to Friday by default.
-uint8_t weekday_mask(const Args& a) { return a.weekdays.empty() ? kMondayToFriday : parse_weekdays(a.weekdays); }
+uint8_t weekday_mask(const Args& a) { return a.weekdays.empty() ? HK_MON_FRI : parse_weekdays(a.weekdays); }
 
 // 'YYYY-MM-DD HH:MM' of a clock time.
 std::string clock_text(const SYSTEMTIME& t) {
@@ -166,8 +166,7 @@ std::string clock_text(const SYSTEMTIME& t) {
 // A year of the exchange's calendar, or UsageError naming what.
 int32_t exchange_year(int32_t year, const std::string& what) {
     if (year < HK_HOLIDAY_FIRST_YEAR || year > HK_HOLIDAY_LAST_YEAR) {
-        throw UsageError(what + ": the exchange's calendar covers " + std::to_string(HK_HOLIDAY_FIRST_YEAR) + " to " +
-                         std::to_string(HK_HOLIDAY_LAST_YEAR));
+        throw UsageError(what + ": the exchange's calendar covers " + covered_years(HK_COVERS_HOLIDAYS));
     }
     return year;
 }
@@ -303,7 +302,7 @@ std::string run_add(const Args& a) {
                 result = add_day_with_weekday_flag(n, mask, &date);
             } else if (rules == Rules::library) {
                 HolidayBook book(rules);
-                result = add_workdays(date, n, mask, &book);
+                result = add_workdays(date, n, mask, book);
             } else {
                 if ((mask & 0x7F) == 0) throw UsageError("--weekdays: no day of the week is a working day");
                 const Date start = rolled(date);
