@@ -140,9 +140,10 @@ constexpr int32_t select(uint32_t x, uint32_t r) {
     const uint32_t upto = c * 0x01010101u;           // byte i: set bits of bytes 0..i, [0, 32]
     // A byte's high bit is set where its running count exceeds r (no borrow: r < 32).
     const uint32_t past = ((upto | 0x80808080u) - (r + 1) * 0x01010101u) & 0x80808080u;
-    const auto byte = static_cast<uint32_t>(std::countr_zero(past)) & ~7u;  // 8 * the byte holding it
+    // 8 * the byte holding it; the top bit and the & 7 below keep any r >= count(x) in bounds.
+    const auto byte = static_cast<uint32_t>(std::countr_zero(past | 0x80000000u)) & ~7u;
     const uint32_t before = (upto << 8) >> byte & 0xFF;  // set bits of the bytes below it
-    return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][r - before]);
+    return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][(r - before) & 7]);
 }
 
 constexpr bool select_agrees() {
