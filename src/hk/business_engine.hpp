@@ -93,11 +93,15 @@ constexpr hk_status locate(const Date& date, uint8_t workdays, Position& p) {
     return HK_ERANGE;
 }
 
+// Each month's first and last day placed in it (a block holds at most one
+// first day, so the days between follow).
 constexpr bool positions_agree() {
-    for (int32_t t = 0; t < kDays; ++t) {
-        const Position p = position(t);
-        const Date d = date(p);
-        if (days_since_first(p) != t || civil::to_jd0(d) != kFirstJD0 + t) return false;
+    for (int32_t m = 0; m < kMonths; ++m) {
+        const Month& g = kMonthGrid[static_cast<std::size_t>(m)];
+        for (const int32_t day : {0, g.length - 1}) {
+            const Position p = position(g.start + day);
+            if (p.month != m || p.day != day || civil::to_jd0(date(p)) != kFirstJD0 + g.start + day) return false;
+        }
     }
     return true;
 }
