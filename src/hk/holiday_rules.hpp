@@ -84,7 +84,9 @@ constexpr SundayRule substitute(int8_t offset, const char* key, Name name) {
 // ---- lists and instruments ----
 
 // The lists a row's day belongs to. The statutory list holds either Christmas
-// Day or the Winter Solstice Festival, at the employer's choice.
+// Day or the Winter Solstice Festival, at the employer's choice. Another
+// calendar made of the same kind of rows (an exchange's) takes a bit of its
+// own, and law::schedule() makes its list like these.
 enum ListBits : uint8_t {
     kGeneral = 1,               // Cap. 149
     kStatutorySolstice = 2,     // Cap. 57 s. 39, the Chinese Winter Solstice Festival chosen
