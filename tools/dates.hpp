@@ -14,8 +14,6 @@ inline Date plus_days(const Date& date, int32_t n) { return date_N_days_after_da
 // 0 Sunday .. 6 Saturday, by the date's JD0.
 inline int32_t weekday_of(const Date& date) { return day_of_week_index_JD0(date_to_JD0(&date)); }
 
-inline bool is_sunday(const Date& date) { return is_day_of_week(&date, 0) != 0; }
-
 inline bool same_day(const Date& a, const Date& b) { return date_equal(&a, &b) != 0; }
 
 // a comes before b (year, then month, then day).

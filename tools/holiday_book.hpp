@@ -26,8 +26,6 @@ public:
 
     bool is_holiday(const Date& day) { return !on(day).empty(); }
 
-    Rules rules() const { return rules_; }
-
 private:
     Rules rules_;
     std::map<int32_t, std::vector<Holiday>> years_;

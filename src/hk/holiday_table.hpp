@@ -1,7 +1,6 @@
 // The general holidays of 1997-2100, made at compile time from the law's
 // rules (constant-initialised: they exist before any code of a program
-// runs), and the counts that make business-day arithmetic take constant
-// time.
+// runs); per month, the day set the business-day engine works over.
 #pragma once
 
 #include <array>
@@ -13,9 +12,6 @@
 namespace hkcal::hk::table {
 
 inline constexpr int32_t kYears = law::kLastYear - law::kFirstYear + 1;
-inline constexpr int32_t kFirstDay = civil::to_jd0(law::kFirstYear, 1, 1);  // JD0 of 1997-01-01
-inline constexpr int32_t kEndDay = civil::to_jd0(law::kLastYear + 1, 1, 1);  // JD0 of 2101-01-01, excluded
-inline constexpr int32_t kDays = kEndDay - kFirstDay;                         // 37986
 
 struct Year {
     law::List general;          // the year's general holidays, in date order
@@ -24,8 +20,6 @@ struct Year {
 
 struct Tables {
     std::array<Year, kYears> years;
-    // before[i][w]: general holidays on weekday w in the years before kFirstYear + i, i in [0, kYears].
-    std::array<std::array<int32_t, 7>, kYears + 1> before;
 };
 
 namespace detail {
@@ -63,11 +57,7 @@ inline constexpr auto kStatutoryBits = [] {
 constexpr Tables build() {
     Tables t{};
     for (std::size_t i = 0; i < kYears; ++i) {
-        Year& y = t.years[i];
-        y.general = kGeneralLists[i];
-        y.statutory_bits = kStatutoryBits<false>[i] | kStatutoryBits<true>[i];
-        t.before[i + 1] = t.before[i];
-        for (const law::Day& day : y.general) ++t.before[i + 1][static_cast<std::size_t>(weekday(day.date))];
+        t.years[i] = Year{kGeneralLists[i], kStatutoryBits<false>[i] | kStatutoryBits<true>[i]};
     }
     return t;
 }
@@ -94,23 +84,4 @@ constexpr bool is_holiday(const Date& d) {
     return (kMonthHolidays[static_cast<std::size_t>(12 * (d.year - law::kFirstYear) + d.month - 1)] >> (d.day - 1) & 1) != 0;
 }
 
-// Each month of 1997-2100 (index 12 * (year - 1997) + month - 1): its
-// length and the weekday of its first day, so that the business-day test
-// needs no division.
-struct MonthShape {
-    uint8_t length;   // 28-31
-    uint8_t weekday;  // of the first day, 0 Sunday .. 6 Saturday
-};
-inline constexpr auto kMonths = [] {
-    std::array<MonthShape, kYears * 12> out{};
-    for (int32_t y = 0; y < kYears; ++y) {
-        for (int32_t m = 0; m < 12; ++m) {
-            const int32_t year = law::kFirstYear + y;
-            const int32_t first = civil::to_jd0(year, m + 1, 1);
-            out[static_cast<std::size_t>(y * 12 + m)] = {static_cast<uint8_t>(civil::month_days(year, m + 1)),
-                                                         static_cast<uint8_t>(weekday(first))};
-        }
-    }
-    return out;
-}();
 }  // namespace hkcal::hk::table

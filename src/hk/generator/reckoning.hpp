@@ -25,13 +25,16 @@
 
 #include "hk/civil.hpp"
 #include "hkcal.h"
+#include "hkcal_hk.h"
 
 namespace hkcal::hk::reckoning {
 
 constexpr int32_t kSecondsPerArcminute = 4;  // the mean Sun crosses 1' of longitude in 4 s
 constexpr int32_t kArcminutesPerDegree = 60;
 constexpr int32_t kBeijing = 116 * kArcminutesPerDegree + 25;  // the old observatory's meridian, 116 deg 25' E
-constexpr int32_t kMeridian120 = 120 * kArcminutesPerDegree;   // the meridian of UTC+8
+// The meridian of Hong Kong time, 120 deg E.
+constexpr int32_t kMeridian120 = HK_UTC_OFFSET_MINUTES * 60 / kSecondsPerArcminute;
+static_assert(kMeridian120 == 120 * kArcminutesPerDegree);
 
 struct Era {
     Date from;         // its first civil day
