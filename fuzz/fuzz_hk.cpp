@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <algorithm>
 
 #include "fuzz_input.hpp"
+#include "hk/civil.hpp"
 #include "hkcal_hk.h"
 
 namespace {
@@ -148,6 +150,49 @@ void business(Input& in) {
         fail(text(d), " rolled to ", text(rolled.value), ", not a business day");
 }
 
+// Columns of up to 8 day counts, most of them near the covered days, NaT and
+// any value among them: an error writes nothing and names the first bad
+// element or none (n), and each answer of a call that succeeds is the scalar's.
+void columns(Input& in) {
+    using Column = std::array<int64_t, 8>;
+    Column days{}, steps{};
+    const size_t n = in.u8() % 9;
+    for (size_t i = 0; i < n; ++i) {
+        const uint32_t pick = in.read<uint32_t>();
+        const int64_t any = int64_t{in.read<int32_t>()} << (pick & 31);
+        days[i] = pick % 8 == 0 ? HK_NAT : pick % 8 == 1 ? any : int64_t{9862 - 400} + pick / 8 % 38800;  // day 9862 is 1997-01-01
+        steps[i] = any;
+    }
+    const uint8_t mask = in.u8();
+    const int32_t convention = in.read<int32_t>() % 5;
+    Guarded<Column> added, each, rolled, counted, lunar_back;
+    Guarded<std::array<uint8_t, 8>> is, holiday;
+    Guarded<std::array<HkLunarDay, 8>> lunar;
+    size_t bad = 0;
+    const auto check = [&](const char* name, auto& out, hk_status s) {
+        if (s != HK_OK && !out.untouched()) fail(name, ": an error wrote its output");
+        if (bad > n || (s == HK_OK && bad != n)) fail(name, ": first bad element ", text(bad), " of ", text(n));
+        return s == HK_OK;
+    };
+    if (check("hk_days_is_business_day", is, hk_days_is_business_day(days.data(), n, mask, is.value.data(), &bad))) {
+        for (size_t i = 0; i < n; ++i) {
+            const Date day = hkcal::hk::civil::from_jd0(static_cast<int32_t>(days[i] + hkcal::hk::civil::kUnixEpochJD0));
+            int32_t yes = 0;
+            if (days[i] != HK_NAT && (hk_is_business_day(&day, mask, &yes) != HK_OK || yes != is.value[i]))
+                fail("element ", text(i), " of hk_days_is_business_day: ", text(days[i]));
+        }
+    }
+    check("hk_days_add_business_days", added, hk_days_add_business_days(days.data(), n, steps[0], mask, added.value.data(), &bad));
+    check("hk_days_add_business_days_each", each, hk_days_add_business_days_each(days.data(), steps.data(), n, mask, each.value.data(), &bad));
+    check("hk_days_roll", rolled, hk_days_roll(days.data(), n, convention, mask, rolled.value.data(), &bad));
+    check("hk_days_business_days_between", counted, hk_days_business_days_between(days.data(), steps.data(), n, mask, counted.value.data(), &bad));
+    check("hk_days_is_holiday", holiday, hk_days_is_holiday(days.data(), n, mask & 3, mask >> 2 & 3, convention, holiday.value.data(), &bad));
+    if (check("hk_days_to_lunar", lunar, hk_days_to_lunar(days.data(), n, lunar.value.data(), &bad)) &&
+        (hk_days_from_lunar(lunar.value.data(), n, lunar_back.value.data(), &bad) != HK_OK ||
+         !std::equal(days.begin(), days.begin() + static_cast<std::ptrdiff_t>(n), lunar_back.value.begin())))
+        fail("a column of lunar dates does not convert back");
+}
+
 void exchange(Input& in) {
     const Date d = in.read<Date>();
     const int32_t y = in.read<int32_t>();
@@ -173,7 +218,7 @@ void exchange(Input& in) {
 extern "C" int LLVMFuzzerInitialize(int*, char***) { return 0; }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    void (*const kGroups[])(Input&) = {lunar, years, holidays, business, names, exchange};
+    void (*const kGroups[])(Input&) = {lunar, years, holidays, business, names, exchange, columns};
     Input in(data, size);
     while (!in.done()) kGroups[in.next_call(std::size(kGroups))](in);
     return 0;

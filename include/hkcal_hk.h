@@ -347,6 +347,69 @@ typedef struct HkXhkgClosure {
  * null when capacity is 0. HK_ERANGE for another year. */
 HKCAL_HK_API hk_status hk_xhkg_closures(int32_t year, HkXhkgClosure* out, size_t capacity, size_t* count);
 
+/* ---- Columns of dates --------------------------------------------------- */
+
+/* A column is an array of day counts: days since 1970-01-01 (day 0 is
+ * 1970-01-01, JD0 2440588), what numpy's datetime64[D] holds. HK_NAT,
+ * numpy's NaT, is a missing date: a test gives 0 for it, a date or a count
+ * gives HK_NAT, a lunar date all fields 0.
+ *
+ * Every column function takes n elements and the same rules:
+ * - days, out and the other arrays may be null when n is 0; otherwise a null
+ *   one is HK_ENULL. first_bad may always be null.
+ * - The arguments that are not arrays (workdays, kind, convention, ...) are
+ *   checked as the scalar function checks them: HK_EINVAL.
+ * - An element outside the covered days (1997-01-01..2100-12-31 for holidays
+ *   and business days, 1901-02-19..2101-01-28 for lunar dates), or whose
+ *   answer would lie outside them, makes the call return HK_ERANGE (HK_EINVAL
+ *   for a lunar date that does not exist), write nothing to out, and set
+ *   *first_bad to the index of the first such element.
+ * - *first_bad is n on every other return (HK_OK included).
+ * - out may be the same array as an input of its element type (in place),
+ *   but must not overlap it otherwise.
+ * Each element's answer is the scalar function's; the cost per element is
+ * about that of one scalar call. */
+#define HK_NAT INT64_MIN
+
+/* out[i] = 1 when days[i] is a business day (hk_is_business_day), else 0. */
+HKCAL_HK_API hk_status hk_days_is_business_day(const int64_t* days, size_t n, uint8_t workdays, uint8_t* out,
+                                               size_t* first_bad);
+/* out[i] = 1 when days[i] is in the list of its year that kind, options and
+ * rest_day name (hk_is_holiday), else 0. */
+HKCAL_HK_API hk_status hk_days_is_holiday(const int64_t* days, size_t n, uint32_t kind, uint32_t options,
+                                          int32_t rest_day, uint8_t* out, size_t* first_bad);
+/* out[i] = the step-th business day after days[i] (before it for step < 0;
+ * days[i] itself for step 0), as hk_add_business_days. */
+HKCAL_HK_API hk_status hk_days_add_business_days(const int64_t* days, size_t n, int64_t step, uint8_t workdays,
+                                                 int64_t* out, size_t* first_bad);
+/* The same with a step per element: out[i] = days[i] moved steps[i] business days. */
+HKCAL_HK_API hk_status hk_days_add_business_days_each(const int64_t* days, const int64_t* steps, size_t n,
+                                                      uint8_t workdays, int64_t* out, size_t* first_bad);
+/* out[i] = days[i] rolled by a convention (hk_roll). */
+HKCAL_HK_API hk_status hk_days_roll(const int64_t* days, size_t n, int32_t convention, uint8_t workdays, int64_t* out,
+                                    size_t* first_bad);
+/* out[i] = hk_business_days_between(start[i], end[i]); HK_NAT when either is. */
+HKCAL_HK_API hk_status hk_days_business_days_between(const int64_t* start, const int64_t* end, size_t n,
+                                                     uint8_t workdays, int64_t* out, size_t* first_bad);
+
+/* A lunar date as a record of a column (8 bytes, no padding): numpy can
+ * read an array of them as the structured type
+ * [("year", "<i4"), ("month", "i1"), ("day", "i1"), ("leap", "u1"), ("missing", "u1")]. */
+typedef struct HkLunarDay {
+    int32_t year;    /* lunar year 1901-2100 */
+    int8_t month;    /* 1-12 */
+    int8_t day;      /* 1-30 */
+    uint8_t leap;    /* 1 in the year's leap month, else 0 */
+    uint8_t missing; /* 1 for NaT (all other fields 0), else 0 */
+} HkLunarDay;
+
+/* out[i] = the lunar date of days[i] (hk_date_to_lunar). */
+HKCAL_HK_API hk_status hk_days_to_lunar(const int64_t* days, size_t n, HkLunarDay* out, size_t* first_bad);
+/* out[i] = the day of lunar[i] (hk_lunar_to_date); HK_NAT for a missing
+ * record (missing != 0, the other fields ignored); HK_EINVAL for a month the
+ * year lacks, a day past the month's length or leap not 0 or 1. */
+HKCAL_HK_API hk_status hk_days_from_lunar(const HkLunarDay* lunar, size_t n, int64_t* out, size_t* first_bad);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,6 +1,9 @@
-"""Builds libhkcal and libhkcal_hk with CMake from the repository this folder
-lies in, and puts them inside the package beside its modules: the package
-then loads them from there, with no other install step."""
+"""Builds libhkcal, libhkcal_hk and the hkcal tool with CMake from the
+repository this folder lies in, and puts them inside the package beside its
+modules (the tool in bin/, for python -m hkcal): the package then loads them
+from there, with no other install step. The version is CMake's project
+version, read here and written into hkcal/_version.py."""
+import re
 import shutil
 import subprocess
 import sys
@@ -12,6 +15,13 @@ from setuptools.dist import Distribution
 
 HERE = Path(__file__).resolve().parent
 LIBRARIES = ["hkcal", "hkcal_hk"]
+TOOL = "hkcal.exe" if sys.platform == "win32" else "hkcal"
+
+
+def cmake_version():
+    """The VERSION of project(hkcal ...) in the repository's CMakeLists.txt."""
+    text = (HERE.parent / "CMakeLists.txt").read_text(encoding="utf-8")
+    return re.search(r"project\(hkcal\s+VERSION\s+([0-9.]+)", text).group(1)
 
 
 def library_file(name):
@@ -32,18 +42,25 @@ class BuildWithLibraries(build_py):
             sys.exit("hkcal: building the package needs CMake 3.25 or later on PATH")
         build = Path(self.get_finalized_command("build").build_temp).resolve() / "cmake"
         configure = ["cmake", "-S", str(root), "-B", str(build), "-DCMAKE_BUILD_TYPE=Release",
-                     "-DHKCAL_BUILD_TESTS=OFF", "-DHKCAL_BUILD_TOOLS=OFF", "-DHKCAL_BUILD_BENCH=OFF",
+                     "-DHKCAL_BUILD_TESTS=OFF", "-DHKCAL_BUILD_TOOLS=ON", "-DHKCAL_BUILD_BENCH=OFF",
                      "-DCMAKE_SKIP_BUILD_RPATH=ON"]  # the package's own folder, not the build tree
         if shutil.which("ninja") and not (build / "CMakeCache.txt").exists():
             configure += ["-G", "Ninja"]
         subprocess.check_call(configure)
         subprocess.check_call(["cmake", "--build", str(build), "--config", "Release", "--parallel",
-                               "--target", *LIBRARIES])
+                               "--target", *LIBRARIES, "hkcal_tool"])
         for name in LIBRARIES:
             found = sorted(build.rglob(library_file(name)))
             if not found:
                 sys.exit(f"hkcal: CMake built no {library_file(name)} in {build}")
             shutil.copyfile(found[0], Path(self.build_lib) / "hkcal" / library_file(name))
+        tools = sorted(build.rglob(TOOL))
+        tools = [t for t in tools if t.is_file()]
+        if not tools:
+            sys.exit(f"hkcal: CMake built no {TOOL} in {build}")
+        (Path(self.build_lib) / "hkcal" / "bin").mkdir(exist_ok=True)
+        shutil.copy2(tools[0], Path(self.build_lib) / "hkcal" / "bin" / TOOL)
+        (Path(self.build_lib) / "hkcal" / "_version.py").write_text(f'__version__ = "{cmake_version()}"\n')
 
 
 class BinaryDistribution(Distribution):
@@ -53,4 +70,4 @@ class BinaryDistribution(Distribution):
         return True
 
 
-setup(cmdclass={"build_py": BuildWithLibraries}, distclass=BinaryDistribution)
+setup(version=cmake_version(), cmdclass={"build_py": BuildWithLibraries}, distclass=BinaryDistribution)

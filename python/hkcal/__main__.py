@@ -1,42 +1,43 @@
-"""python -m hkcal [YEAR] [--lang en|zh] [--kind general|statutory]: a year's
-holidays, one a line, in the text of `hkcal holidays`."""
+"""python -m hkcal [COMMAND] [ARGS...]: the hkcal command-line tool that pip
+built with this package, run with the arguments given; its text is the
+tool's own, so there is one implementation of it. With no command, or a year
+first, it runs `hkcal holidays` (python -m hkcal 2026 --lang=zh)."""
 from __future__ import annotations
 
-import argparse
-import datetime
+import os
+import shutil
+import subprocess
 import sys
+from pathlib import Path
+from typing import Optional
 
-import hkcal
-
-_WEEKDAYS = ("Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday")
-
-
-def line(holiday: hkcal.Holiday, lang: str) -> str:
-    """'2026-01-01  Thursday   New Year's Day', the weekday padded to 9."""
-    text = f"{holiday.date.isoformat()}  {_WEEKDAYS[holiday.date.weekday()]:<9}  "
-    text += holiday.name_zh if lang == "zh" else holiday.name
-    if holiday.observed_for:
-        observed = holiday.observed_for.isoformat()
-        text += f"（{observed} 補假）" if lang == "zh" else f" (for {observed})"
-    return text
+_HERE = Path(__file__).resolve().parent
+_TOOL = "hkcal.exe" if sys.platform == "win32" else "hkcal"
+_LIBRARY_PATH = {"win32": "PATH", "darwin": "DYLD_LIBRARY_PATH"}.get(sys.platform, "LD_LIBRARY_PATH")
 
 
-def main(argv: list[str] | None = None) -> int:
-    parser = argparse.ArgumentParser(prog="python -m hkcal", description="A year's Hong Kong holidays in date order")
-    parser.add_argument("year", nargs="?", type=int, default=datetime.date.today().year,
-                        help="the year, 1997-2100 (default: this year)")
-    parser.add_argument("--lang", choices=("en", "zh"), default="en", help="names in English or Chinese")
-    parser.add_argument("--kind", choices=("general", "statutory"), default="general",
-                        help="general holidays (default) or the statutory ones")
-    arguments = parser.parse_args(argv)
-    try:
-        days = hkcal.holidays(arguments.year, arguments.kind)
-    except ValueError as error:
-        print(f"hkcal: {error}", file=sys.stderr)
+def tool() -> Optional[str]:
+    """The tool: the package's own (bin/ beside this module), else
+    HKCAL_TOOL, else hkcal on PATH."""
+    own = _HERE / "bin" / _TOOL
+    if own.is_file():
+        return str(own)
+    return os.environ.get("HKCAL_TOOL") or shutil.which("hkcal")
+
+
+def main(argv: Optional[list[str]] = None) -> int:
+    arguments = sys.argv[1:] if argv is None else argv
+    if not arguments or arguments[0][:1].isdigit() or arguments[0].startswith("--lang") \
+            or arguments[0].startswith("--kind"):
+        arguments = ["holidays", *arguments]
+    path = tool()
+    if path is None:
+        print(f"hkcal: no hkcal tool in {_HERE / 'bin'}, HKCAL_TOOL or PATH; install the package with pip "
+              "from a clone (it builds the tool)", file=sys.stderr)
         return 2
-    sys.stdout.reconfigure(encoding="utf-8")
-    print("\n".join(line(h, arguments.lang) for h in days))
-    return 0
+    environment = dict(os.environ)  # the tool finds the package's libraries beside this module
+    environment[_LIBRARY_PATH] = os.pathsep.join(filter(None, [str(_HERE), environment.get(_LIBRARY_PATH)]))
+    return subprocess.call([path, *arguments], env=environment)
 
 
 if __name__ == "__main__":

@@ -8,6 +8,9 @@ import os
 import sys
 from pathlib import Path
 
+from ._constants import HK_UTC_OFFSET_MINUTES
+
+
 ABI = 1  # the SONAME version: libhkcal.so.1, libhkcal_hk.so.1
 
 
@@ -60,7 +63,7 @@ class Date(ctypes.Structure):
             return NotImplemented
         return (self.year, self.month, self.day) == (other.year, other.month, other.day)
 
-    __hash__ = None  # mutable, like every ctypes structure
+    __hash__ = None  # type: ignore[assignment]  # mutable, like every ctypes structure
 
     def __repr__(self) -> str:
         return f"Date({self.year}, {self.month}, {self.day})"
@@ -89,6 +92,8 @@ _pDate, _i32, _u32, _u8 = ctypes.POINTER(Date), ctypes.c_int32, ctypes.c_uint32,
 _pi32 = ctypes.POINTER(_i32)
 for _name, _result, _arguments in [
     ("hk_strerror", ctypes.c_char_p, [_i32]),
+    ("hk_coverage", _i32, [_i32, _pi32, _pi32, _pDate, _pDate]),
+    ("hk_coverage_text", ctypes.c_char_p, [_i32]),
     ("hk_date_to_lunar", _i32, [_pDate, _pDate]),
     ("hk_lunar_to_date", _i32, [_pDate, _pDate]),
     ("hk_lunar_new_year", _i32, [_i32, _pDate]),
@@ -110,7 +115,18 @@ for _name, _result, _arguments in [
     _function = getattr(hk, _name)
     _function.restype, _function.argtypes = _result, _arguments
 
-# Status codes and constants of include/hkcal_hk.h.
-HK_OK, HK_ERANGE, HK_EINVAL = 0, 1, 2
-HK_GENERAL, HK_STATUTORY, HK_CHRISTMAS, HK_NO_REST_DAY = 1, 2, 1, -1
-HK_MAX_HOLIDAYS, HK_SOLAR_TERMS, HK_LANG_EN, HK_LANG_ZH = 32, 24, 0, 1
+# Hong Kong time, in which the library reckons the solar terms and the lunar
+# calendar's days, and in which an aware time is read.
+HONG_KONG_TIME = datetime.timezone(datetime.timedelta(minutes=HK_UTC_OFFSET_MINUTES), "HKT")
+
+
+def coverage(what: int) -> str:
+    """The library's words for what a family covers ("years 1997-2100")."""
+    return str(hk.hk_coverage_text(what).decode())
+
+
+def coverage_days(what: int) -> str:
+    """The first and last days a family covers, "dates 1997-01-01 to 2100-12-31"."""
+    first, last = Date(), Date()
+    hk.hk_coverage(what, None, None, first, last)
+    return f"dates {first.to_date().isoformat()} to {last.to_date().isoformat()}"

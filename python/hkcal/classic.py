@@ -1,9 +1,12 @@
 """The classic library's 82 functions (include/hkcal.h) under their own names,
 called through ctypes with the C semantics unchanged: Date and SYSTEMTIME are
-ctypes structures, a `const Date*` argument takes a Date (passed by
-reference), the null date {0, 0, 0} is returned as it comes. The four name
-functions return a str (None for an index out of range); their _2 forms
-write into a caller's (ctypes.c_uint16 * 10)() buffer.
+ctypes structures, a `const Date*` argument takes a Date or a datetime.date
+(passed by reference), the null date {0, 0, 0} is returned as it comes. The
+four name functions return a str (None for an index out of range); their _2
+forms write into a caller's (ctypes.c_uint16 * 10)() buffer (4 units for the
+abbreviations). An argument of the wrong type raises TypeError, an integer
+the C type cannot hold or a buffer too short for the longest name
+ValueError.
 
     >>> from hkcal import classic
     >>> classic.easter(2024)
@@ -14,7 +17,9 @@ write into a caller's (ctypes.c_uint16 * 10)() buffer.
 from __future__ import annotations
 
 import ctypes
-from typing import Optional
+import datetime
+import operator
+from typing import Any, Callable, Optional
 
 from ._native import SYSTEMTIME, Date, classic as _library
 
@@ -61,9 +66,10 @@ _CHAR16P = ctypes.POINTER(ctypes.c_uint16)
 _TYPES = {"D": Date, "p": ctypes.POINTER(Date), "i": ctypes.c_int32, "u": ctypes.c_uint32,
           "b": ctypes.c_uint8, "d": ctypes.c_double, "s": ctypes.POINTER(SYSTEMTIME),
           "w": _CHAR16P, "W": _CHAR16P}
+_LIMITS = {"i": (-2**31, 2**31), "u": (0, 2**32), "b": (0, 2**8)}  # [low, high) of the C integer types
 
 
-def _text(pointer: ctypes._Pointer) -> Optional[str]:
+def _text(pointer: Any) -> Optional[str]:
     """The null-terminated UTF-16 text at pointer (ASCII names), None for null."""
     if not pointer:
         return None
@@ -73,18 +79,80 @@ def _text(pointer: ctypes._Pointer) -> Optional[str]:
     return "".join(map(chr, units))
 
 
-def _bind(name: str, signature: str):
+def _date(value: object, where: str) -> Date:
+    """A const Date* argument: a Date, or a datetime.date read as one."""
+    if isinstance(value, Date):
+        return value
+    if isinstance(value, datetime.date):
+        return Date(value.year, value.month, value.day)
+    raise TypeError(f"{where} must be a Date or a datetime.date, not {type(value).__name__}")
+
+
+def _integer(code: str) -> Callable[[object, str], int]:
+    low, high = _LIMITS[code]
+
+    def convert(value: object, where: str) -> int:
+        if isinstance(value, bool) or not hasattr(value, "__index__"):
+            raise TypeError(f"{where} must be an int, not {type(value).__name__}")
+        number = operator.index(value)
+        if not low <= number < high:
+            raise ValueError(f"{where} {number}: outside the C type's range [{low}, {high})")
+        return number
+    return convert
+
+
+def _real(value: object, where: str) -> float:
+    if isinstance(value, bool) or not isinstance(value, (int, float)) and not hasattr(value, "__float__"):
+        raise TypeError(f"{where} must be a number, not {type(value).__name__}")
+    try:
+        return float(value)  # type: ignore[arg-type]
+    except (OverflowError, TypeError, ValueError):
+        raise ValueError(f"{where} {value!r}: not a C double") from None
+
+
+def _system_time(value: object, where: str) -> SYSTEMTIME:
+    if not isinstance(value, SYSTEMTIME):
+        raise TypeError(f"{where} must be a SYSTEMTIME, not {type(value).__name__}")
+    return value
+
+
+def _buffer(units: int) -> Callable[[object, str], Any]:
+    """A buffer argument: a (ctypes.c_uint16 * N)() with N >= units, the
+    longest name's length and its null."""
+    def convert(value: object, where: str) -> Any:
+        if not isinstance(value, ctypes.Array) or value._type_ is not ctypes.c_uint16:
+            raise TypeError(f"{where} must be a (ctypes.c_uint16 * {units})() buffer, not {type(value).__name__}")
+        if len(value) < units:
+            raise ValueError(f"{where}: a buffer of {len(value)} units, shorter than the {units} the longest name needs")
+        return value
+    return convert
+
+
+_CONVERT: dict[str, Callable[[object, str], Any]] = {
+    "p": _date, "i": _integer("i"), "u": _integer("u"), "b": _integer("b"), "d": _real, "s": _system_time}
+
+
+def _bind(name: str, signature: str) -> Callable[..., Any]:
+    """The Python function of a C function: its arguments checked and
+    converted first, so that no value reaches C that C's types cannot hold."""
     function = getattr(_library, name)
     result, arguments = signature[0], signature[2:-1].split(",")
     function.restype = _TYPES[result]
     function.argtypes = [_TYPES[a] for a in arguments]
-    if result != "w":
-        return function
+    if "W" in arguments:  # name_2: the buffer must hold the longest name that name gives
+        names = [globals()[name[:-2]](index) or "" for index in range(16)]
+        converters = [_CONVERT["u"], _buffer(max(map(len, names)) + 1)]
+    else:
+        converters = [_CONVERT[a] for a in arguments]
+    where = [f"{name}() argument {i + 1}" for i in range(len(arguments))]
 
-    def name_function(index: int) -> Optional[str]:
-        return _text(function(index))
-    name_function.__name__ = name_function.__qualname__ = name
-    return name_function
+    def call(*values: object) -> Any:
+        if len(values) != len(converters):
+            raise TypeError(f"{name}() takes {len(converters)} arguments ({len(values)} given)")
+        value = function(*(convert(v, w) for convert, v, w in zip(converters, values, where)))
+        return _text(value) if result == "w" else value
+    call.__name__ = call.__qualname__ = name
+    return call
 
 
 for _signature, _names in SIGNATURES.items():

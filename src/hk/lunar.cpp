@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "hk/columns.hpp"
 #include "hk/coverage.hpp"
 #include "hkcal_hk.h"
 
@@ -105,6 +106,31 @@ constexpr bool tables_agree() {
 }
 static_assert(tables_agree());
 
+// ---- Columns: a day placed by its distance from the first new year. ----
+
+// The lunar year index of a JD0 of [kCompiled[0].new_year, kEnd): the
+// estimate (days + 15) / 365.2422, at most one year off, corrected by the
+// new years on either side.
+constexpr uint64_t kPerYear = (uint64_t{1} << 32) * 10000 / 3652422;  // 2^32 / 365.2422
+constexpr auto kYearCount = static_cast<int32_t>(kYears);
+constexpr int32_t estimate(int32_t jd) {
+    const auto e = static_cast<int32_t>(static_cast<uint64_t>(jd - kCompiled[0].new_year + 15) * kPerYear >> 32);
+    return e < kYearCount ? e : kYearCount - 1;
+}
+constexpr int32_t new_year(int32_t i) { return i < kYearCount ? kCompiled[static_cast<std::size_t>(i)].new_year : kEnd; }
+constexpr int32_t year_index(int32_t jd) {
+    int32_t i = estimate(jd);
+    i -= jd < new_year(i);
+    return i + (jd >= new_year(i + 1));
+}
+// The estimate is monotone: the first and last day of each year bound it.
+constexpr bool estimates_close() {
+    for (int32_t i = 0; i < kYearCount; ++i)
+        if (estimate(new_year(i)) < i - 1 || estimate(new_year(i + 1) - 1) > i + 1) return false;
+    return true;
+}
+static_assert(estimates_close());
+
 }  // namespace
 
 
@@ -180,4 +206,46 @@ extern "C" hk_status hk_lunar_month_days(int32_t lunar_year, int32_t month, int3
     if (s < 0) return HK_EINVAL;
     *days = ly.offset(s + 1) - ly.offset(s);
     return HK_OK;
+}
+
+extern "C" hk_status hk_days_to_lunar(const int64_t* days, size_t n, HkLunarDay* out, size_t* first_bad) {
+    if (n > 0 && (!days || !out)) return columns::refuse(HK_ENULL, n, first_bad);
+    constexpr int64_t kFirst = lunar::kCompiled[0].new_year - columns::kEpochJD0;
+    constexpr auto kSpan = static_cast<uint64_t>(lunar::kEnd - lunar::kCompiled[0].new_year);
+    return columns::run(
+        n, first_bad, [&](size_t i) { return days[i] == HK_NAT || columns::offset(days[i], kFirst) < kSpan ? HK_OK : HK_ERANGE; },
+        [&](size_t i) {
+            if (days[i] == HK_NAT) {
+                out[i] = HkLunarDay{0, 0, 0, 0, 1};
+                return;
+            }
+            const auto jd = static_cast<int32_t>(days[i] + columns::kEpochJD0);
+            const int32_t li = lunar::year_index(jd);
+            const auto d = static_cast<uint32_t>(jd - lunar::kCompiled[static_cast<std::size_t>(li)].new_year);  // [0, 384]
+            const lunar::Slots& ly = lunar::kSlots[static_cast<std::size_t>(li)];
+            uint32_t s = d / 30;  // no later than the true slot, at most one before
+            s += ly.start[s + 1] <= d;
+            const int32_t month = ly.month_of[s];
+            out[i] = HkLunarDay{lunar::kFirstYear + li, static_cast<int8_t>(month < 0 ? -month : month),
+                                static_cast<int8_t>(d - ly.start[s] + 1), static_cast<uint8_t>(month < 0), 0};
+        });
+}
+
+extern "C" hk_status hk_days_from_lunar(const HkLunarDay* lunar_days, size_t n, int64_t* out, size_t* first_bad) {
+    if (n > 0 && (!lunar_days || !out)) return columns::refuse(HK_ENULL, n, first_bad);
+    // The JD0 of a lunar record that is not missing, or -1 with the error in *s.
+    const auto jd = [&](const HkLunarDay& l, hk_status& status) {
+        const uint32_t i = static_cast<uint32_t>(l.year) - static_cast<uint32_t>(lunar::kFirstYear);
+        if (i >= lunar::kYears) return status = HK_ERANGE, -1;
+        const lunar::Slots& ly = lunar::kSlots[i];
+        const uint32_t mi = static_cast<uint32_t>(l.leap ? -l.month : l.month) + 12u;
+        const int32_t s = mi < 25 && l.leap <= 1 ? ly.slot_of[mi] : -1;
+        const uint32_t day = static_cast<uint32_t>(l.day) - 1u;
+        if (s < 0 || day >= static_cast<uint32_t>(ly.start[s + 1] - ly.start[s])) return status = HK_EINVAL, -1;
+        return lunar::kCompiled[i].new_year + ly.start[s] + static_cast<int32_t>(day);
+    };
+    hk_status status = HK_OK;
+    return columns::run(
+        n, first_bad, [&](size_t i) { return lunar_days[i].missing || jd(lunar_days[i], status) >= 0 ? HK_OK : status; },
+        [&](size_t i) { out[i] = lunar_days[i].missing ? HK_NAT : jd(lunar_days[i], status) - columns::kEpochJD0; });
 }

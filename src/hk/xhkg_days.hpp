@@ -149,6 +149,8 @@ inline constexpr Special kSpecials[] = {
      "颱風海高斯：八號或以上熱帶氣旋警告信號", "Bloomberg, 19 Aug 2020: morning scrapped, trading from 1:30 p.m."},
     {civil::to_jd0(2020, 10, 13), Shut::day, kNone, "typhoon", "Tropical storm Nangka: tropical cyclone signal No. 8 or above",
      "熱帶風暴浪卡：八號或以上熱帶氣旋警告信號", "Bloomberg, 13 Oct 2020: trading scrapped, signal No. 8 at noon"},
+    {civil::to_jd0(2021, 6, 28), Shut::morning, hm(13, 30), "black-rainstorm", "Black rainstorm warning",
+     "黑色暴雨警告信號", "BBC and The National, 28 Jun 2021: morning session cancelled, trading from 1:30 p.m."},
     {civil::to_jd0(2021, 10, 13), Shut::day, kNone, "typhoon", "Tropical storm Kompasu: tropical cyclone signal No. 8 or above",
      "熱帶風暴圓規：八號或以上熱帶氣旋警告信號", "HKEX market communication 2110132news, 13 Oct 2021; SCMP 13 Oct 2021"},
     {civil::to_jd0(2022, 8, 25), Shut::morning, hm(13, 0), "typhoon", "Tropical storm Ma-on: tropical cyclone signal No. 8 or above",

@@ -1,0 +1,296 @@
+// Business days over a set of closed days in constant time, for any set of
+// working weekdays (a mask, bit 0 Sunday .. bit 6 Saturday).
+//
+// A day of 1997-2100 is a month index m (12 * (year - 1997) + month - 1) and
+// a day d of that month from 0. A day set is, per month, the bits of its
+// closed days (bit d: day d + 1). For a day set the engine keeps, at compile
+// time, the rank of every month's first day for every mask: the open days
+// (working weekday, not closed) from 1997-01-01 up to it. A step of n
+// business days is then a rank, an addition and a select: the month holding
+// a rank is found from a linear estimate and a binary search over a window
+// of months whose width the tables prove, and the day within it by the
+// select of a set bit.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+
+#include "hk/civil.hpp"
+#include "hk/holiday_law.hpp"
+#include "hkcal_hk.h"
+
+namespace hkcal::hk::business {
+
+inline constexpr int32_t kFirstYear = law::kFirstYear, kYears = law::kLastYear - law::kFirstYear + 1;
+inline constexpr int32_t kMonths = kYears * 12;                                  // 1248
+inline constexpr int32_t kFirstJD0 = civil::to_jd0(kFirstYear, 1, 1);           // 1997-01-01
+inline constexpr int32_t kDays = civil::to_jd0(law::kLastYear + 1, 1, 1) - kFirstJD0;  // 37985
+inline constexpr int32_t kMasks = 128;  // indexed by mask & 0x7F; row 0 (no working weekday) unused
+
+// Closed days per month, bit d: day d + 1 of month m.
+using DaySet = std::array<uint32_t, kMonths>;
+
+// ---- The calendar of 1997-2100 ----------------------------------------------------
+
+struct Month {
+    uint16_t start;   // days from 1997-01-01 to its first day, [0, kDays]
+    uint8_t length;   // 28-31
+    uint8_t weekday;  // of its first day, 0 Sunday .. 6 Saturday
+};
+// Every month, and a last entry starting at kDays (2101-01-01).
+inline constexpr auto kMonthGrid = [] {
+    std::array<Month, kMonths + 1> out{};
+    for (int32_t m = 0; m <= kMonths; ++m) {
+        const int32_t year = kFirstYear + m / 12, month = m % 12 + 1;
+        const int32_t first = civil::to_jd0(year, month, 1);
+        out[static_cast<std::size_t>(m)] = {static_cast<uint16_t>(first - kFirstJD0),
+                                            static_cast<uint8_t>(civil::month_days(year, month)),
+                                            static_cast<uint8_t>(law::weekday(first))};
+    }
+    return out;
+}();
+static_assert(kMonthGrid[kMonths].start == kDays);
+
+// The month of each 16-day block's first day (a block holds at most one
+// month's first day, months being longer than 16 days).
+inline constexpr int32_t kBlock = 4;  // log2 of the block's days
+inline constexpr auto kMonthOfBlock = [] {
+    std::array<uint16_t, (kDays >> kBlock) + 1> out{};
+    for (int32_t m = 0, b = 0; b < static_cast<int32_t>(out.size()); ++b) {
+        while (kMonthGrid[static_cast<std::size_t>(m + 1)].start <= b << kBlock) ++m;
+        out[static_cast<std::size_t>(b)] = static_cast<uint16_t>(m);
+    }
+    return out;
+}();
+
+struct Position {
+    int32_t month;  // [0, kMonths)
+    int32_t day;    // [0, the month's length)
+};
+
+// The month and day of a day t of [0, kDays) counted from 1997-01-01.
+constexpr Position position(int32_t t) {
+    int32_t m = kMonthOfBlock[static_cast<std::size_t>(t >> kBlock)];
+    m += t >= kMonthGrid[static_cast<std::size_t>(m + 1)].start;
+    return {m, t - kMonthGrid[static_cast<std::size_t>(m)].start};
+}
+constexpr int32_t days_since_first(Position p) { return kMonthGrid[static_cast<std::size_t>(p.month)].start + p.day; }
+constexpr Date date(Position p) { return {kFirstYear + p.month / 12, p.month % 12 + 1, p.day + 1}; }
+
+// A date's position when it is a valid date of 1997-2100 and the mask has a working weekday; else the error.
+constexpr hk_status locate(const Date& date, uint8_t workdays, Position& p) {
+    // Offsets in unsigned arithmetic, which wraps where int32_t would overflow (INT32_MIN - 1).
+    const uint32_t y = static_cast<uint32_t>(date.year) - static_cast<uint32_t>(kFirstYear);  // [0, kYears) when covered
+    const uint32_t m = static_cast<uint32_t>(date.month) - 1u;  // [0, 11] when valid
+    const uint32_t day = static_cast<uint32_t>(date.day) - 1u;
+    if (y < static_cast<uint32_t>(kYears) && m < 12 && (workdays & 0x7F) != 0) {
+        p = {static_cast<int32_t>(y * 12 + m), static_cast<int32_t>(day)};
+        if (day < kMonthGrid[static_cast<std::size_t>(p.month)].length) return HK_OK;
+    }
+    if (!civil::valid(date) || (workdays & 0x7F) == 0) return HK_EINVAL;
+    return HK_ERANGE;
+}
+
+constexpr bool positions_agree() {
+    for (int32_t t = 0; t < kDays; ++t) {
+        const Position p = position(t);
+        const Date d = date(p);
+        if (days_since_first(p) != t || civil::to_jd0(d) != kFirstJD0 + t) return false;
+    }
+    return true;
+}
+static_assert(positions_agree());
+
+// kWorking[w][mask], bit d: day d of a month whose first day is weekday w falls on a working weekday.
+inline constexpr auto kWorking = [] {
+    std::array<std::array<uint32_t, kMasks>, 7> out{};
+    for (uint32_t w = 0; w < 7; ++w)
+        for (uint32_t mask = 0; mask < kMasks; ++mask)
+            for (uint32_t d = 0; d < 31; ++d) out[w][mask] |= (mask >> (w + d) % 7 & 1) << d;
+    return out;
+}();
+
+// ---- Bits -----------------------------------------------------------------------
+
+// Set bits of x, [0, 32] (no popcount instruction is assumed).
+constexpr int32_t count(uint32_t x) {
+    x -= x >> 1 & 0x55555555u;
+    x = (x & 0x33333333u) + (x >> 2 & 0x33333333u);
+    return static_cast<int32_t>(((x + (x >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24);
+}
+
+// kSelectInByte[b][r]: the position of the r-th set bit (from 0) of byte b, 8 where there is none.
+inline constexpr auto kSelectInByte = [] {
+    std::array<std::array<uint8_t, 8>, 256> out{};
+    for (uint32_t b = 0; b < 256; ++b) {
+        for (uint8_t& s : out[b]) s = 8;
+        for (uint32_t bit = 0, r = 0; bit < 8; ++bit)
+            if (b >> bit & 1) out[b][r++] = static_cast<uint8_t>(bit);
+    }
+    return out;
+}();
+
+// The position [0, 31] of the r-th set bit (from 0) of x; r < count(x).
+constexpr int32_t select(uint32_t x, uint32_t r) {
+    uint32_t c = x - (x >> 1 & 0x55555555u);
+    c = (c & 0x33333333u) + (c >> 2 & 0x33333333u);
+    c = (c + (c >> 4)) & 0x0F0F0F0Fu;               // each byte's set bits, [0, 8]
+    const uint32_t upto = c * 0x01010101u;           // byte i: set bits of bytes 0..i, [0, 32]
+    // A byte's high bit is set where its running count exceeds r (no borrow: r < 32).
+    const uint32_t past = ((upto | 0x80808080u) - (r + 1) * 0x01010101u) & 0x80808080u;
+    const auto byte = static_cast<uint32_t>(std::countr_zero(past)) & ~7u;  // 8 * the byte holding it
+    const uint32_t before = (upto << 8) >> byte & 0xFF;  // set bits of the bytes below it
+    return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][r - before]);
+}
+
+constexpr bool select_agrees() {
+    for (uint32_t x : {0x80000001u, 0xFFFFFFFFu, 0x7FFFFFFEu, 0x00F000F0u, 0x12345678u, 0x40000000u})
+        for (uint32_t r = 0, bit = 0; bit < 32; ++bit)
+            if (x >> bit & 1 && select(x, r++) != static_cast<int32_t>(bit)) return false;
+    return true;
+}
+static_assert(select_agrees() && count(0xFFFFFFFFu) == 32 && count(0x12345678u) == 13);
+
+// ---- The engine ------------------------------------------------------------------
+
+// Business days over the closed days kClosed; mask is a set of working
+// weekdays 1-127 (the caller drops bit 7 and refuses 0).
+template <const DaySet& kClosed>
+struct Engine {
+    // The open days of month m, bit d: day d.
+    static constexpr uint32_t open(uint32_t mask, int32_t m) {
+        const Month& g = kMonthGrid[static_cast<std::size_t>(m)];
+        return kWorking[g.weekday][mask] & ~kClosed[static_cast<std::size_t>(m)] & ((uint32_t{1} << g.length) - 1);
+    }
+
+    // kRank[mask][m]: open days before month m, m in [0, kMonths]; [0, kDays]. A mask's
+    // row is the row without its lowest weekday plus that weekday's row.
+    static constexpr auto kRank = [] {
+        std::array<std::array<uint16_t, kMonths + 1>, kMasks> out{};
+        for (uint32_t w = 0; w < 7; ++w)
+            for (int32_t m = 0; m < kMonths; ++m)
+                out[1u << w][static_cast<std::size_t>(m + 1)] =
+                    static_cast<uint16_t>(out[1u << w][static_cast<std::size_t>(m)] + count(open(1u << w, m)));
+        for (uint32_t mask = 1; mask < kMasks; ++mask) {
+            if ((mask & (mask - 1)) == 0) continue;
+            const auto& rest = out[mask & (mask - 1)];
+            const auto& lowest = out[mask & -mask];
+            for (std::size_t m = 0; m <= kMonths; ++m) out[mask][m] = static_cast<uint16_t>(rest[m] + lowest[m]);
+        }
+        return out;
+    }();
+    static constexpr int32_t total(uint32_t mask) { return kRank[mask][kMonths]; }
+
+    // Open days before day p (p not counted); p.day may be the month's length.
+    static constexpr int32_t rank(uint32_t mask, Position p) {
+        return kRank[mask][static_cast<std::size_t>(p.month)] +
+               count(open(mask, p.month) & ((uint32_t{1} << p.day) - 1));
+    }
+
+    // The month holding rank k is found from est(k) = k * kMonths / total,
+    // lowered by the mask's kLead, and a binary search over kWindow months.
+    static constexpr uint64_t scale(uint32_t mask) { return (uint64_t{kMonths} << 32) / static_cast<uint64_t>(total(mask)); }
+    static constexpr int32_t estimate(uint32_t mask, int32_t k) {
+        return static_cast<int32_t>(static_cast<uint64_t>(k) * scale(mask) >> 32);  // [0, kMonths)
+    }
+    struct Reach {
+        int32_t lead = -kMonths;  // the most est(k) exceeds k's month, over k
+        int32_t lag = -kMonths;   // the most k's month exceeds est(k), over k
+    };
+    // Since est(k) and k's month both rise with k, the extremes are at each month's first and last rank.
+    static constexpr std::array<Reach, kMasks> kReach = [] {
+        std::array<Reach, kMasks> out{};
+        for (uint32_t mask = 1; mask < kMasks; ++mask) {
+            const auto& rank_of = kRank[mask];
+            const uint64_t s = scale(mask);
+            int32_t lead = -kMonths, lag = -kMonths;
+            for (int32_t m = 0; m < kMonths; ++m) {
+                const uint64_t first = rank_of[static_cast<std::size_t>(m)], end = rank_of[static_cast<std::size_t>(m + 1)];
+                if (end == first) continue;  // a month without an open day holds no rank
+                const auto last_estimate = static_cast<int32_t>((end - 1) * s >> 32);
+                const auto first_estimate = static_cast<int32_t>(first * s >> 32);
+                if (last_estimate - m > lead) lead = last_estimate - m;
+                if (m - first_estimate > lag) lag = m - first_estimate;
+            }
+            out[mask] = {lead, lag};
+        }
+        return out;
+    }();
+    static constexpr int32_t kWindow = [] {
+        int32_t widest = 1;
+        for (uint32_t mask = 1; mask < kMasks; ++mask) widest = std::max(widest, kReach[mask].lead + kReach[mask].lag + 1);
+        return static_cast<int32_t>(std::bit_ceil(static_cast<uint32_t>(widest)));
+    }();
+    static_assert(kWindow <= 32, "the month search stays a few steps");
+
+    // Every month has an open day on each weekday, so for every mask: a neighbour is at most a month away.
+    static constexpr bool every_month_open() {
+        for (uint32_t w = 0; w < 7; ++w)
+            for (std::size_t m = 0; m < kMonths; ++m)
+                if (kRank[1u << w][m + 1] == kRank[1u << w][m]) return false;
+        return true;
+    }
+    static_assert(every_month_open());
+
+    // The day of rank k, k in [0, total(mask)).
+    static constexpr Position at(uint32_t mask, int32_t k) {
+        const auto& rank_of = kRank[mask];
+        // The window [m, m + kWindow) holds k's month (see kReach); clamped within the months.
+        int32_t m = std::clamp(estimate(mask, k) - kReach[mask].lead, 0, kMonths - kWindow);
+        for (int32_t step = kWindow / 2; step > 0; step /= 2)
+            m += rank_of[static_cast<std::size_t>(m + step)] <= k ? step : 0;
+        return {m, select(open(mask, m), static_cast<uint32_t>(k - rank_of[static_cast<std::size_t>(m)]))};
+    }
+
+    static constexpr bool is_open(uint32_t mask, Position p) { return (open(mask, p.month) >> p.day & 1) != 0; }
+
+    // The first open day after p (p not counted); false past the last month.
+    static constexpr bool next(uint32_t mask, Position& p) {
+        const uint32_t later = open(mask, p.month) & ~((uint32_t{2} << p.day) - 1);
+        if (later != 0) return p.day = std::countr_zero(later), true;
+        if (p.month + 1 == kMonths) return false;
+        p = {p.month + 1, std::countr_zero(open(mask, p.month + 1))};
+        return true;
+    }
+    // The last open day before p (p not counted); false before the first month.
+    static constexpr bool previous(uint32_t mask, Position& p) {
+        const uint32_t earlier = open(mask, p.month) & ((uint32_t{1} << p.day) - 1);
+        if (earlier != 0) return p.day = 31 - std::countl_zero(earlier), true;
+        if (p.month == 0) return false;
+        p = {p.month - 1, 31 - std::countl_zero(open(mask, p.month - 1))};
+        return true;
+    }
+
+    // The n-th open day after p (n > 0) or before it (n < 0), p itself for n = 0; false outside.
+    static constexpr bool add(uint32_t mask, Position& p, int64_t n) {
+        if (n == 1) return next(mask, p);
+        if (n == -1) return previous(mask, p);
+        if (n == 0) return true;
+        if (n > kDays || n < -kDays) return false;  // more open days than the years hold
+        // The rank of the answer: n - 1 open days after p's successor's rank, or n before p's.
+        const int64_t k = n > 0 ? rank(mask, {p.month, p.day + 1}) + (n - 1) : rank(mask, p) + n;
+        if (k < 0 || k >= total(mask)) return false;
+        p = at(mask, static_cast<int32_t>(k));
+        return true;
+    }
+
+    // Open days d with a < d <= b, or minus those with b < d <= a.
+    static constexpr int32_t between(uint32_t mask, Position a, Position b) {
+        return rank(mask, {b.month, b.day + 1}) - rank(mask, {a.month, a.day + 1});
+    }
+
+    // p rolled by a convention (HK_FOLLOWING .. HK_MODIFIED_PRECEDING); false outside.
+    static constexpr bool roll(uint32_t mask, int32_t convention, Position& p) {
+        if (is_open(mask, p)) return true;
+        const bool forward = convention == HK_FOLLOWING || convention == HK_MODIFIED_FOLLOWING;
+        const bool modified = convention == HK_MODIFIED_FOLLOWING || convention == HK_MODIFIED_PRECEDING;
+        Position q = p;
+        // Past the covered years is another month: the modified forms turn back.
+        if ((forward ? next(mask, q) : previous(mask, q)) && (!modified || q.month == p.month)) return p = q, true;
+        return modified && (forward ? previous(mask, p) : next(mask, p));
+    }
+};
+
+}  // namespace hkcal::hk::business
