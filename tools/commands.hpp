@@ -13,7 +13,7 @@ struct Args {
     std::string format = "text", lang = "en", rules, color = "auto";
     std::string weekdays, from = "local", to = "local", from_dst, to_dst, clock, jd;
     std::string kind = "general", rest_day, roll, table;
-    bool show_lunar = false, workdays = false, no_holidays = false, christmas = false;
+    bool show_lunar = false, workdays = false, trading_days = false, no_holidays = false, christmas = false;
 };
 
 std::string run_holidays(const Args& a);  // hkcal holidays [YEAR]
