@@ -45,6 +45,8 @@
 #  define HKCAL_API
 #endif
 
+/* The version of both libraries, as CMakeLists.txt's project() has it (its
+ * configure stops when the two differ). */
 #define HKCAL_VERSION_MAJOR 1
 #define HKCAL_VERSION_MINOR 0
 #define HKCAL_VERSION_PATCH 0

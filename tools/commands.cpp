@@ -1,22 +1,13 @@
 // The commands' bodies: arguments parsed, library called, output made.
 #include "commands.hpp"
 
-#include <bit>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
-#include <initializer_list>
 #include <iostream>
 #include <optional>
 #include <utility>
 #include <vector>
-
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 #include "dates.hpp"
 #include "exchange.hpp"
@@ -43,53 +34,12 @@ Date today() {
     return make_date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-// The value of an option with a fixed set of words.
-template <typename Choice>
-Choice choose(const std::string& option, const std::string& value,
-              std::initializer_list<std::pair<const char*, Choice>> choices) {
-    std::string words;
-    for (const auto& [word, choice] : choices) {
-        if (value == word) return choice;
-        words += (words.empty() ? "" : ", ") + std::string(word);
-    }
-    throw UsageError(option + ": '" + value + "' is not one of " + words);
-}
-
-Format format_option(const std::string& value) {
-    return choose<Format>("--format", value,
-                          {{"text", Format::text}, {"csv", Format::csv}, {"json", Format::json}, {"ics", Format::ics}});
-}
-
-Lang lang_option(const std::string& value) { return choose<Lang>("--lang", value, {{"en", Lang::en}, {"zh", Lang::zh}}); }
-
-Rules rules_option(const std::string& value) {
-    if (value.empty()) return Rules::law;
-    return choose<Rules>("--rules", value, {{"law", Rules::law}, {"library", Rules::library}});
-}
-
 // Which of the law's lists --kind, --rest-day and --christmas ask for.
-LawList law_list_option(const Args& a) {
-    LawList which;
-    which.kind = choose<uint32_t>("--kind", a.kind, {{"general", HK_GENERAL}, {"statutory", HK_STATUTORY}});
-    if (which.kind == HK_GENERAL && (!a.rest_day.empty() || a.christmas)) {
-        throw UsageError(std::string(a.christmas ? "--christmas" : "--rest-day") + ": only with --kind=statutory");
+LawList law_list(const Args& a) {
+    if (a.list.kind == HK_GENERAL && (a.list.rest_day != HK_NO_REST_DAY || a.list.christmas)) {
+        throw UsageError(std::string(a.list.christmas ? "--christmas" : "--rest-day") + ": only with --kind=statutory");
     }
-    which.christmas = a.christmas;
-    if (!a.rest_day.empty()) {
-        const uint8_t day = parse_weekdays(a.rest_day);
-        if (std::popcount(day) != 1) throw UsageError("--rest-day: '" + a.rest_day + "' is not one day of the week");
-        which.rest_day = std::countr_zero(day);
-    }
-    return which;
-}
-
-// The working weekdays' business day that --roll asks for (HK_FOLLOWING ...).
-int32_t roll_option(const std::string& value) {
-    return choose<int32_t>("--roll", value,
-                           {{"following", HK_FOLLOWING},
-                            {"modified-following", HK_MODIFIED_FOLLOWING},
-                            {"preceding", HK_PRECEDING},
-                            {"modified-preceding", HK_MODIFIED_PRECEDING}});
+    return a.list;
 }
 
 // Nothing, or UsageError when the Hong Kong library's business-day answer
@@ -100,19 +50,6 @@ void check_business(hk_status status, const std::string& what) {
                          "; --rules=library counts with the classic library's holidays");
     }
     if (status != HK_OK) throw UsageError(what + ": " + hk_strerror(status));
-}
-
-bool color_option(const std::string& value) {
-    enum class When { automatic, always, never };
-    When when = choose<When>("--color", value, {{"auto", When::automatic}, {"always", When::always}, {"never", When::never}});
-    if (when != When::automatic) return when == When::always;
-    const char* term = std::getenv("TERM");
-#if defined(_WIN32)
-    const bool terminal = _isatty(1) != 0;
-#else
-    const bool terminal = isatty(STDOUT_FILENO) != 0;
-#endif
-    return terminal && std::getenv("NO_COLOR") == nullptr && !(term != nullptr && std::strcmp(term, "dumb") == 0);
 }
 
 // DTSTAMP: now, or SOURCE_DATE_EPOCH when set (for reproducible files);
@@ -150,7 +87,7 @@ Date checked_result(const Date& date, const std::string& what) {
 }
 
 // The working weekdays asked for; Monday to Friday by default.
-uint8_t weekday_mask(const Args& a) { return a.weekdays.empty() ? HK_MON_FRI : parse_weekdays(a.weekdays); }
+uint8_t weekday_mask(const Args& a) { return a.weekdays.value_or(HK_MON_FRI); }
 
 // 'YYYY-MM-DD HH:MM' of a clock time.
 std::string clock_text(const SYSTEMTIME& t) {
@@ -185,14 +122,14 @@ std::pair<Date, Date> exchange_span(const Args& a) {
 }
 
 std::string run_sessions(const Args& a) {
-    const Format format = format_option(a.format);
+    const Format format = a.format;
     const auto [first, last] = exchange_span(a);
     return write_sessions(trading_days(first, last), format, dtstamp());
 }
 
 std::string run_closures(const Args& a) {
-    const Format format = format_option(a.format);
-    const Lang lang = lang_option(a.lang);
+    const Format format = a.format;
+    const Lang lang = a.lang;
     const int32_t first = exchange_year(a.year.empty() ? today().year : parse_year(a.year), a.year);
     const int32_t last = a.date2.empty() ? first : exchange_year(parse_year(a.date2), a.date2);
     if (last < first) throw UsageError(a.date2 + ": the last year is before the first " + a.year);
@@ -201,10 +138,10 @@ std::string run_closures(const Args& a) {
 
 std::string run_holidays(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
-    const Format format = format_option(a.format);
-    const Lang lang = lang_option(a.lang);
-    const Rules rules = rules_option(a.rules);
-    const LawList which = law_list_option(a);
+    const Format format = a.format;
+    const Lang lang = a.lang;
+    const Rules rules = a.rules;
+    const LawList which = law_list(a);
     if (rules == Rules::library && (which.kind != HK_GENERAL)) throw UsageError("--kind: only with the law's lists");
     if (format == Format::ics && year < 1) throw UsageError("--format=ics: iCalendar dates need years 1 to 9999");
     return write_holidays(holiday_list(year, rules, which), format, lang, {rules, dtstamp()});
@@ -212,33 +149,33 @@ std::string run_holidays(const Args& a) {
 
 // The grid's options; UsageError when --lunar asks for lunar days the table lacks in that year.
 GridOptions grid_options(const Args& a, int32_t year) {
-    const LunarTable table = lunar_table_option(a.table);
+    const LunarTable table = a.table;
     if (a.show_lunar) check_lunar_year(year, table);
-    return {color_option(a.color), a.show_lunar, table};
+    return {use_color(a.color), a.show_lunar, table};
 }
 
 std::string run_month(const Args& a) {
     const YearMonth when = a.month.empty() ? YearMonth{today().year, today().month} : parse_year_month(a.month);
     const GridOptions options = grid_options(a, when.year);
-    HolidayBook book(rules_option(a.rules));
+    HolidayBook book(a.rules);
     return month_view(when.year, when.month, options, book);
 }
 
 std::string run_year(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
     const GridOptions options = grid_options(a, year);
-    HolidayBook book(rules_option(a.rules));
+    HolidayBook book(a.rules);
     return year_view(year, options, book);
 }
 
 std::string run_date(const Args& a) {
     const Date date = a.date.empty() ? today() : parse_date(a.date);
-    const Lang lang = lang_option(a.lang);
-    const LunarTable table = lunar_table_option(a.table);
+    const Lang lang = a.lang;
+    const LunarTable table = a.table;
     // The classic table's gaps are part of its answer; the Observatory's calendar has no gaps in its years.
     const std::optional<Date> lunar =
         table == LunarTable::library ? lunar_date(date, table) : checked_lunar_date(date, table, iso_date(date));
-    HolidayBook book(rules_option(a.rules));
+    HolidayBook book(a.rules);
     std::string out = iso_date(date) + "  " + weekday_name(date) + "\n";
     out += "JD0          " + std::to_string(static_cast<int64_t>(date_to_JD0(&date))) + "\n";
     out += "day number   " + std::to_string(date_to_day_number(&date)) + "\n";
@@ -254,17 +191,17 @@ std::string run_date(const Args& a) {
 
 std::string run_lunar(const Args& a) {
     const Date date = parse_date(a.date);
-    return lunar_text(checked_lunar_date(date, lunar_table_option(a.table), a.date)) + "\n";
+    return lunar_text(checked_lunar_date(date, a.table, a.date)) + "\n";
 }
 
 std::string run_solar(const Args& a) {
     const Date lunar = parse_lunar_date(a.lunar);
-    return iso_date(solar_date(lunar, lunar_table_option(a.table), a.lunar)) + "\n";
+    return iso_date(solar_date(lunar, a.table, a.lunar)) + "\n";
 }
 
 std::string run_terms(const Args& a) {
     const int32_t year = a.year.empty() ? today().year : parse_year(a.year);
-    return solar_terms_text(year, lang_option(a.lang) == Lang::zh);
+    return solar_terms_text(year, a.lang == Lang::zh);
 }
 
 // Nothing, or UsageError when a trading-day answer needed days outside the exchange's calendar.
@@ -275,9 +212,9 @@ void check_exchange(hk_status status, const std::string& what) {
 
 // hkcal add DATE N trading-days [--roll=CONVENTION]: the start rolled to a trading day first.
 std::string add_trading_days(const Args& a, const Date& date, int32_t n) {
-    if (!a.rules.empty()) throw UsageError("--rules: not with the unit trading-days");
+    if (a.rules == Rules::library) throw UsageError("--rules: not with the unit trading-days");
     Date start = date, result{};
-    if (!a.roll.empty()) check_exchange(hk_xhkg_roll(&date, roll_option(a.roll), &start), "add");
+    if (a.roll) check_exchange(hk_xhkg_roll(&date, *a.roll, &start), "add");
     check_exchange(hk_xhkg_add_trading_days(&start, n, &result), "add");
     return iso_date(result) + "\n";
 }
@@ -285,23 +222,17 @@ std::string add_trading_days(const Args& a, const Date& date, int32_t n) {
 std::string run_add(const Args& a) {
     const Date date = parse_date(a.date);
     const int32_t n = parse_count(a.count, "count");
-    enum class Unit { days, months, years, workdays, trading_days };
-    const Unit unit = choose<Unit>("UNIT", a.unit,
-                                   {{"days", Unit::days},
-                                    {"months", Unit::months},
-                                    {"years", Unit::years},
-                                    {"workdays", Unit::workdays},
-                                    {"trading-days", Unit::trading_days}});
-    if (unit != Unit::workdays && (!a.weekdays.empty() || a.no_holidays)) {
+    const Unit unit = a.unit;
+    if (unit != Unit::workdays && (a.weekdays || a.no_holidays)) {
         throw UsageError(std::string(a.no_holidays ? "--no-holidays" : "--weekdays") + ": only with the unit workdays");
     }
     if (unit == Unit::trading_days) return add_trading_days(a, date, n);
-    const Rules rules = rules_option(a.rules);
-    const bool roll = !a.roll.empty();
+    const Rules rules = a.rules;
+    const bool roll = a.roll.has_value();
     if (roll && (rules == Rules::library || a.no_holidays)) {
         throw UsageError("--roll: only with the law's holidays (not with --rules=library or --no-holidays)");
     }
-    const int32_t convention = roll ? roll_option(a.roll) : HK_FOLLOWING;
+    const int32_t convention = a.roll.value_or(HK_FOLLOWING);
     const uint8_t mask = weekday_mask(a);
     // With --roll, a date moves to a business day: the start of a working-day count, the result of any other.
     auto rolled = [&](const Date& d) {
@@ -341,7 +272,7 @@ std::string run_between(const Args& a) {
     const Date first = parse_date(a.date);
     const Date second = parse_date(a.date2);
     if (a.trading_days) {
-        if (a.workdays || !a.weekdays.empty() || a.no_holidays || !a.rules.empty()) {
+        if (a.workdays || a.weekdays || a.no_holidays || a.rules == Rules::library) {
             throw UsageError("--trading-days: the exchange's days, without --workdays, --weekdays, --no-holidays or --rules");
         }
         int32_t count = 0;
@@ -349,14 +280,14 @@ std::string run_between(const Args& a) {
         return std::to_string(count) + "\n";
     }
     if (!a.workdays) {
-        if (!a.weekdays.empty() || a.no_holidays) {
+        if (a.weekdays || a.no_holidays) {
             throw UsageError(std::string(a.no_holidays ? "--no-holidays" : "--weekdays") + ": only with --workdays");
         }
         return std::to_string(static_cast<int64_t>(days_between_dates(&second, &first))) + "\n";
     }
     const uint8_t mask = weekday_mask(a);
     if ((mask & 0x7F) == 0) throw UsageError("--weekdays: no day of the week is a working day");
-    const Rules rules = rules_option(a.rules);
+    const Rules rules = a.rules;
     if (rules == Rules::law && !a.no_holidays) {
         int32_t count = 0;
         check_business(hk_business_days_between(&first, &second, mask, &count), "between");
@@ -390,17 +321,11 @@ std::string run_jd(const Args& a) {
 
 std::string run_tz(const Args& a) {
     SYSTEMTIME time = parse_clock_time(a.clock);
-    const bool from_local = a.from == "local";
-    const bool to_local = a.to == "local";
-    if (from_local && !a.from_dst.empty()) throw UsageError("--from-dst: not with --from=local, whose own rules apply");
-    if (to_local && !a.to_dst.empty()) throw UsageError("--to-dst: not with --to=local, whose own rules apply");
-    auto offset = [](const std::string& text, const char* option) {
-        return text.empty() ? 0 : parse_offset(text, option);
-    };
-    const int32_t from = from_local ? 0 : offset(a.from, "--from");
-    const int32_t to = to_local ? 0 : offset(a.to, "--to");
-    const int32_t from_dst = offset(a.from_dst, "--from-dst");
-    const int32_t to_dst = offset(a.to_dst, "--to-dst");
+    const bool from_local = !a.from, to_local = !a.to;
+    if (from_local && a.from_dst) throw UsageError("--from-dst: not with --from=local, whose own rules apply");
+    if (to_local && a.to_dst) throw UsageError("--to-dst: not with --to=local, whose own rules apply");
+    const int32_t from = a.from.value_or(0), to = a.to.value_or(0);
+    const int32_t from_dst = a.from_dst.value_or(0), to_dst = a.to_dst.value_or(0);
     int32_t ok = 1;
     if (from_local && !to_local) {
         ok = LocalToOverseaTime(&time, to, to_dst);

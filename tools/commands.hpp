@@ -1,19 +1,33 @@
-// The tool's commands: each reads its arguments (as the command line gave
-// them), calls the library, and returns its whole output as text; a mistake
-// in the arguments throws UsageError before anything is written.
+// The tool's commands: each reads its arguments, calls the library, and
+// returns its whole output as text; a mistake in the arguments throws
+// UsageError before anything is written.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+
+#include "holidays_law.hpp"
+#include "options.hpp"
 
 namespace hkcal::tool {
 
-// The command line's words, as CLI11 stored them; empty when not given.
+// The command line. Arguments stay the words given (their messages quote
+// them); options arrive typed, read by tools/options.hpp as CLI11 meets them.
 struct Args {
-    std::string year, month, date, date2, count, unit = "days", lunar;
-    std::string format = "text", lang = "en", rules, color = "auto";
-    std::string weekdays, from = "local", to = "local", from_dst, to_dst, clock, jd;
-    std::string kind = "general", rest_day, roll, table;
-    bool show_lunar = false, workdays = false, trading_days = false, no_holidays = false, christmas = false;
+    std::string year, month, date, date2, count, lunar, clock, jd;
+    Unit unit = Unit::days;
+    Format format = Format::text;
+    Lang lang = Lang::en;
+    Rules rules = Rules::law;
+    LawList list;                    // --kind, --rest-day, --christmas
+    std::optional<int32_t> roll;     // HK_FOLLOWING ...
+    std::optional<uint8_t> weekdays;  // the library's mask; Monday to Friday when not given
+    LunarTable table = LunarTable::observatory;
+    Color color = Color::automatic;
+    std::optional<int32_t> from, to;  // UTC offsets as HHMM; nothing: local time
+    std::optional<int32_t> from_dst, to_dst;
+    bool show_lunar = false, workdays = false, trading_days = false, no_holidays = false;
 };
 
 std::string run_holidays(const Args& a);  // hkcal holidays [YEAR]

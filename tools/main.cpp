@@ -20,8 +20,9 @@
 #endif
 
 #include "commands.hpp"
-#include "hkcal_hk.h"
 #include "format.hpp"
+#include "hkcal_hk.h"
+#include "options.hpp"
 #include "parse.hpp"
 
 namespace {
@@ -38,39 +39,66 @@ struct Command {
     std::string (*run)(const Args&);
 };
 
-void add_rules_option(CLI::App* command, Args& a, const char* help) {
-    command->add_option("--rules", a.rules, help)->type_name("RULES");
+// An option whose word `read` turns into its value as CLI11 meets it (a bad
+// word throws UsageError from the parse).
+template <typename T, typename Read>
+CLI::Option* typed(CLI::App* command, const std::string& name, T& target, Read read, const std::string& help) {
+    return command->add_option_function<std::string>(
+        name, [&target, read](const std::string& word) { target = read(word); }, help);
+}
+
+void add_rules_option(CLI::App* command, Args& a, const std::string& help) {
+    typed(command, "--rules", a.rules, rules_option, help)->type_name("RULES");
 }
 
 void add_table_option(CLI::App* command, Args& a) {
-    command->add_option("--table", a.table,
-                        "observatory: the Hong Kong Observatory's lunar calendar, 1901-2100 (default); library: the "
-                        "classic library's table, 1936-2031, a day off the Observatory's in a few months")
+    typed(command, "--table", a.table, lunar_table_option,
+          "observatory: the Hong Kong Observatory's lunar calendar, " + covered_years(HK_COVERS_LUNAR, "-") +
+              " (default); library: the classic library's table, " + covered_years(HK_COVERS_CLASSIC_LUNAR, "-") +
+              ", a day off the Observatory's in a few months")
         ->type_name("TABLE");
+}
+
+void add_format_option(CLI::App* command, Args& a) {
+    typed(command, "--format", a.format, format_option, "text, csv, json or ics (default: text)")->type_name("FORMAT");
+}
+
+void add_lang_option(CLI::App* command, Args& a, const char* help) {
+    typed(command, "--lang", a.lang, lang_option, help)->type_name("LANG");
+}
+
+void add_weekdays_option(CLI::App* command, Args& a, const char* help) {
+    typed(command, "--weekdays", a.weekdays, parse_weekdays, help)->type_name("DAYS");
+}
+
+// --from, --to (which take "local"), --from-dst or --to-dst.
+void add_zone_option(CLI::App* command, std::optional<int32_t>& target, const char* name, bool local, const char* help) {
+    typed(command, name, target, [name, local](const std::string& word) { return zone_option(word, name, local); }, help)
+        ->type_name("OFFSET");
 }
 
 std::vector<Command> define_commands(CLI::App& app, Args& a) {
     std::vector<Command> commands;
     auto* holidays = app.add_subcommand("holidays", "The general holidays of a year in date order");
     holidays->add_option("YEAR", a.year, "The year (default: this year)")->type_name("");
-    holidays->add_option("--format", a.format, "text, csv, json or ics (default: text)")->type_name("FORMAT");
-    holidays->add_option("--lang", a.lang, "Names in en or zh (default: en)")->type_name("LANG");
-    holidays->add_option("--kind", a.kind, "general (default) or statutory")->type_name("KIND");
-    holidays->add_option("--rest-day", a.rest_day,
-                         "With --kind=statutory: the days an employee with this weekly rest day gets (such as Sun)")
+    add_format_option(holidays, a);
+    add_lang_option(holidays, a, "Names in en or zh (default: en)");
+    typed(holidays, "--kind", a.list.kind, kind_option, "general (default) or statutory")->type_name("KIND");
+    typed(holidays, "--rest-day", a.list.rest_day, rest_day_option,
+          "With --kind=statutory: the days an employee with this weekly rest day gets (such as Sun)")
         ->type_name("DAY");
-    holidays->add_flag("--christmas", a.christmas,
+    holidays->add_flag("--christmas", a.list.christmas,
                        "With --kind=statutory: Christmas Day instead of the Winter Solstice (the employer's choice)");
     add_rules_option(holidays, a,
-                     "law: the list as the law has it, 1997-2100 (default); library: what the classic library's "
-                     "functions return, any year");
+                     "law: the list as the law has it, " + covered_years(HK_COVERS_HOLIDAYS, "-") +
+                         " (default); library: what the classic library's functions return, any year");
     commands.push_back({holidays, run_holidays});
 
-    const char* book_rules =
-        "Holidays by law (1997-2100, default) or library (the classic library's functions, any year)";
+    const std::string book_rules = "Holidays by law (" + covered_years(HK_COVERS_HOLIDAYS, "-") +
+                                   ", default) or library (the classic library's functions, any year)";
     // The options of both grid commands, month and year.
     const auto add_grid_options = [&](CLI::App* grid) {
-        grid->add_option("--color", a.color, "Holidays in colour: auto (on a terminal), always or never")
+        typed(grid, "--color", a.color, color_option, "Holidays in colour: auto (on a terminal), always or never")
             ->type_name("WHEN");
         grid->add_flag("--lunar", a.show_lunar, "Each day's lunar day under it");
         add_table_option(grid, a);
@@ -88,7 +116,7 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
 
     auto* date = app.add_subcommand("date", "Weekday, JD0, day number, lunar date and holiday of a date");
     date->add_option("DATE", a.date, "YYYY-MM-DD (default: today)")->type_name("");
-    date->add_option("--lang", a.lang, "Holiday names in en or zh (default: en)")->type_name("LANG");
+    add_lang_option(date, a, "Holiday names in en or zh (default: en)");
     add_table_option(date, a);
     add_rules_option(date, a, book_rules);
     commands.push_back({date, run_date});
@@ -103,23 +131,23 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     add_table_option(solar, a);
     commands.push_back({solar, run_solar});
 
-    auto* terms = app.add_subcommand("terms", "The 24 solar terms of a year 1901-2100 in Hong Kong time");
+    auto* terms = app.add_subcommand(
+        "terms", "The 24 solar terms of a year " + covered_years(HK_COVERS_SOLAR_TERMS, "-") + " in Hong Kong time");
     terms->add_option("YEAR", a.year, "The year (default: this year)")->type_name("");
-    terms->add_option("--lang", a.lang, "Names in en or zh (default: en)")->type_name("LANG");
+    add_lang_option(terms, a, "Names in en or zh (default: en)");
     terms->footer("Each line: the date and minute (UTC+8) of the instant the Sun reaches the term's longitude.");
     commands.push_back({terms, run_terms});
 
     auto* add = app.add_subcommand("add", "A date N days, months, years or working days later (N < 0: earlier)");
     add->add_option("DATE", a.date, "YYYY-MM-DD")->type_name("")->required();
     add->add_option("N", a.count, "How many (negative counts back)")->type_name("")->required();
-    add->add_option("UNIT", a.unit, "days (default), months, years, workdays or trading-days (the stock exchange's)")
-        ->type_name("");
-    add->add_option("--weekdays", a.weekdays, "Working weekdays for workdays, such as Mon-Fri,Sat (default: Mon-Fri)")->type_name("DAYS");
+    typed(add, "UNIT", a.unit, unit_option, "days (default), months, years, workdays or trading-days (the stock exchange's)")->type_name("");
+    add_weekdays_option(add, a, "Working weekdays for workdays, such as Mon-Fri,Sat (default: Mon-Fri)");
     add->add_flag("--no-holidays", a.no_holidays,
                   "Count weekdays only, by the library's weekday-mask step (whole weeks jump 7 days)");
-    add->add_option("--roll", a.roll,
-                    "Move to a business day: following, modified-following, preceding or modified-preceding "
-                    "(the result; for workdays and trading-days, the start date, to the exchange's days for trading-days)")
+    typed(add, "--roll", a.roll, roll_option,
+          "Move to a business day: following, modified-following, preceding or modified-preceding "
+          "(the result; for workdays and trading-days the start date, to the exchange's days for trading-days)")
         ->type_name("CONVENTION");
     add_rules_option(add, a, book_rules);
     add->footer("Working days skip Saturdays, Sundays and general holidays; trading days also the days the stock "
@@ -130,7 +158,7 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     between->add_option("DATE", a.date, "YYYY-MM-DD")->type_name("")->required();
     between->add_option("DATE2", a.date2, "YYYY-MM-DD")->type_name("")->required();
     between->add_flag("--workdays", a.workdays, "Count working days after the first date up to the second");
-    between->add_option("--weekdays", a.weekdays, "Working weekdays, such as Mon-Fri,Sat (default: Mon-Fri)")->type_name("DAYS");
+    add_weekdays_option(between, a, "Working weekdays, such as Mon-Fri,Sat (default: Mon-Fri)");
     between->add_flag("--no-holidays", a.no_holidays, "Count weekdays only");
     between->add_flag("--trading-days", a.trading_days,
                       "Count the stock exchange's trading days after the first date up to the second");
@@ -140,7 +168,7 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     auto* sessions = app.add_subcommand("sessions", "The stock exchange's trading days and their sessions (HKEX, Hong Kong time)");
     sessions->add_option("YEAR|START", a.date, "A year 1997-2100 (default: this year), or the first date")->type_name("");
     sessions->add_option("END", a.date2, "The last date (YYYY-MM-DD)")->type_name("");
-    sessions->add_option("--format", a.format, "text, csv, json or ics (default: text)")->type_name("FORMAT");
+    add_format_option(sessions, a);
     sessions->footer("csv: date,open,break_start,break_end,close; the break fields are empty on a day without a break.");
     commands.push_back({sessions, run_sessions});
 
@@ -148,8 +176,8 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
                                         "Weekdays, not general holidays, that the stock exchange did not trade in full");
     closures->add_option("YEAR", a.year, "The year 1997-2100 (default: this year)")->type_name("");
     closures->add_option("LAST", a.date2, "The last year of a span")->type_name("");
-    closures->add_option("--format", a.format, "text, csv, json or ics (default: text)")->type_name("FORMAT");
-    closures->add_option("--lang", a.lang, "Reasons in en or zh (default: en)")->type_name("LANG");
+    add_format_option(closures, a);
+    add_lang_option(closures, a, "Reasons in en or zh (default: en)");
     closures->footer("Half days on the eves of Christmas, New Year and Lunar New Year; days the weather shut or cut short "
                      "(recorded to " + std::to_string(HK_XHKG_LAST_RECORDED_YEAR) + "; later years are projections).");
     commands.push_back({closures, run_closures});
@@ -164,10 +192,10 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
 
     auto* tz = app.add_subcommand("tz", "A clock time converted between UTC offsets");
     tz->add_option("TIME", a.clock, "'YYYY-MM-DD HH:MM'")->type_name("")->required();
-    tz->add_option("--from", a.from, "The time's zone: +HHMM, -HHMM or local (default: local)")->type_name("OFFSET");
-    tz->add_option("--to", a.to, "The zone wanted: +HHMM, -HHMM or local (default: local)")->type_name("OFFSET");
-    tz->add_option("--from-dst", a.from_dst, "Daylight saving added to --from, such as +0100")->type_name("OFFSET");
-    tz->add_option("--to-dst", a.to_dst, "Daylight saving added to --to, such as +0100")->type_name("OFFSET");
+    add_zone_option(tz, a.from, "--from", true, "The time's zone: +HHMM, -HHMM or local (default: local)");
+    add_zone_option(tz, a.to, "--to", true, "The zone wanted: +HHMM, -HHMM or local (default: local)");
+    add_zone_option(tz, a.from_dst, "--from-dst", false, "Daylight saving added to --from, such as +0100");
+    add_zone_option(tz, a.to_dst, "--to-dst", false, "Daylight saving added to --to, such as +0100");
     commands.push_back({tz, run_tz});
     return commands;
 }
@@ -201,6 +229,23 @@ std::optional<std::string> unknown_command(const CLI::App& app, int argc, char**
         if (command->check_name(argv[1])) return std::nullopt;
     }
     return std::string(argv[1]);
+}
+
+// Whether the command line asked for help (the flag is counted while the
+// line is read, before any option's word is read into its value).
+bool help_asked(const CLI::App& app) {
+    for (const CLI::App* command : app.get_subcommands()) {
+        if (command->get_help_ptr()->count() > 0) return true;
+    }
+    return app.get_help_ptr()->count() > 0;
+}
+
+// The text CLI11 gives for --help (of the command given) or --version.
+std::string help_text(const CLI::App& app, const CLI::Error& e = CLI::CallForHelp()) {
+    std::ostringstream text;
+    std::ostringstream ignored;
+    app.exit(e, text, ignored);
+    return text.str();
 }
 
 // Writes all of text to standard output; false when it could not.
@@ -246,12 +291,12 @@ int main(int argc, char** argv) {
         return kUsageStatus;
     }
     try {
-        app.parse(argc, argv);
+        app.parse(argc, argv);  // the options' readers throw UsageError here
+        for (const Command& command : commands) {
+            if (command.app->parsed()) return finish(command.run(args));
+        }
     } catch (const CLI::Success& e) {  // --help, --version
-        std::ostringstream text;
-        std::ostringstream ignored;
-        app.exit(e, text, ignored);
-        return finish(text.str());
+        return finish(help_text(app, e));
     } catch (const CLI::ParseError& e) {
         std::cerr << "hkcal: " << parse_error_line(e) << "\n";
         if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr || dynamic_cast<const CLI::RequiredError*>(&e) != nullptr ||
@@ -259,12 +304,8 @@ int main(int argc, char** argv) {
             std::cerr << usage(app) << "\n";
         }
         return kUsageStatus;
-    }
-    try {
-        for (const Command& command : commands) {
-            if (command.app->parsed()) return finish(command.run(args));
-        }
     } catch (const UsageError& e) {
+        if (help_asked(app)) return finish(help_text(app));  // --help outweighs an option's bad word
         std::cerr << "hkcal: " << e.what() << "\n";
         return kUsageStatus;
     }
