@@ -130,13 +130,9 @@ def _over(date: object, covered: str, scalar: Callable[[datetime.date], Any],
 
 
 def _kernels() -> Any:
-    """The column kernels: the library's column functions, or element by
-    element where the library lacks them."""
-    if hasattr(_hk, "hk_days_to_lunar"):
-        from . import _columns
-        return _columns
-    from . import _arrays
-    return _arrays
+    """The column kernels (imported with numpy, for columns only)."""
+    from . import _columns
+    return _columns
 
 
 # ---- holidays -------------------------------------------------------------------
