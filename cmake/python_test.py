@@ -6,11 +6,12 @@ import importlib.util
 import runpy
 import sys
 
-needs, script, *args = sys.argv[1:]
-pairs = [pair.split("=", 1) for pair in needs.split(",") if pair]
-missing = [f"{module} ({package})" for module, package in pairs if importlib.util.find_spec(module) is None]
-if missing:
-    sys.exit(f"{script}: {sys.executable} lacks the Python module {', '.join(missing)}; "
-             f"install the Debian package (.ci/deps does)")
-sys.argv = [script, *args]
-runpy.run_path(script, run_name="__main__")
+if __name__ == "__main__":  # not when a test's worker process (multiprocessing's spawn) imports it
+    needs, script, *args = sys.argv[1:]
+    pairs = [pair.split("=", 1) for pair in needs.split(",") if pair]
+    missing = [f"{module} ({package})" for module, package in pairs if importlib.util.find_spec(module) is None]
+    if missing:
+        sys.exit(f"{script}: {sys.executable} lacks the Python module {', '.join(missing)}; "
+                 f"install the Debian package (.ci/deps does)")
+    sys.argv = [script, *args]
+    runpy.run_path(script, run_name="__main__")

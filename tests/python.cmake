@@ -8,5 +8,8 @@ if(NOT CMAKE_CROSSCOMPILING AND NOT WIN32 AND NOT CMAKE_CXX_FLAGS MATCHES "-fsan
   hkcal_add_python_test(NAME python.package
                         NEEDS pytest=python3-pytest numpy=python3-numpy pandas=python3-pandas mypy=mypy
                         COMMAND ${PROJECT_SOURCE_DIR}/python/tests/test_hkcal.py)
-  set_tests_properties(python.package PROPERTIES ENVIRONMENT "${environment}")
+  hkcal_add_python_test(NAME python.dask
+                        NEEDS pytest=python3-pytest pandas=python3-pandas dask=python3-dask distributed=python3-distributed
+                        COMMAND ${PROJECT_SOURCE_DIR}/python/tests/test_dask.py)
+  set_tests_properties(python.package python.dask PROPERTIES ENVIRONMENT "${environment}")
 endif()

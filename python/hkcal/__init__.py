@@ -129,6 +129,11 @@ def _over(date: object, covered: str, scalar: Callable[[datetime.date], Any],
 
 
 def _kernels() -> Any:
+    """The column kernels: the library's column functions, or element by
+    element where the library lacks them."""
+    if hasattr(_hk, "hk_days_to_lunar"):
+        from . import _columns
+        return _columns
     from . import _arrays
     return _arrays
 
@@ -380,7 +385,7 @@ def to_lunar(date: Any) -> Any:
         return LunarDate(lunar.year, abs(lunar.month), lunar.day, lunar.month < 0)
 
     def column(dates: Column) -> Any:
-        return dates.lunar(*dates.run(_kernels().to_lunar, dates.days, argument="date", covered=_LUNAR_DAYS))
+        return dates.lunar(dates.run(_kernels().to_lunar, dates.days, argument="date", covered=_LUNAR_DAYS))
     return _over(date, _LUNAR_DAYS, scalar, column, None)
 
 

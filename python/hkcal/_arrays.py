@@ -1,4 +1,5 @@
-"""The column kernels: one function per operation over a flat int64 numpy
+"""The column kernels of a library without column functions (hk_days_*),
+element by element: one function per operation over a flat int64 numpy
 array of day counts since 1970-01-01 (NaT = INT64_MIN for a missing date).
 Each raises FirstBad(index) for the first element outside coverage and
 otherwise returns flat numpy arrays; a missing date gives False for a test,
@@ -12,8 +13,10 @@ from typing import Any, Callable
 import numpy
 
 from ._constants import HK_OK
-from ._dates import EPOCH_ORDINAL, NAT, FirstBad
+from ._dates import EPOCH_ORDINAL, LUNAR_DAY_FIELDS, NAT, FirstBad
 from ._native import Date, hk as _hk
+
+LUNAR_DAY = numpy.dtype(LUNAR_DAY_FIELDS)
 
 
 def _date(days: int) -> Date:
@@ -111,30 +114,28 @@ def business_days_between(start: Any, end: Any, workdays: int) -> tuple[Any, Any
     return out, missing
 
 
-def to_lunar(days: Any) -> tuple[Any, Any, Any, Any]:
-    """(year, signed month, day, missing) as int32 arrays and a bool array:
-    a negative month is the leap month."""
-    missing = days == NAT
-    year, month, day = (numpy.zeros(len(days), numpy.int32) for _ in range(3))
+def to_lunar(days: Any) -> Any:
+    """The LUNAR_DAY record of each day (missing marked, fields 0)."""
+    out = numpy.zeros(len(days), LUNAR_DAY)
     lunar = Date()
     for i, value in enumerate(days.tolist()):
         if value == NAT:
-            continue
-        if _hk.hk_date_to_lunar(_date(value), lunar) != HK_OK:
+            out[i]["missing"] = True
+        elif _hk.hk_date_to_lunar(_date(value), lunar) != HK_OK:
             raise FirstBad(i)
-        year[i], month[i], day[i] = lunar.year, lunar.month, lunar.day
-    return year, month, day, missing
+        else:
+            out[i] = (lunar.year, abs(lunar.month), lunar.day, lunar.month < 0, False)
+    return out
 
 
-def from_lunar(year: Any, month: Any, day: Any, missing: Any) -> Any:
-    """Day counts (NaT where missing) of lunar dates with signed months;
-    FirstBad for the first one outside coverage or naming no day."""
-    out = numpy.full(len(year), NAT, numpy.int64)
+def from_lunar(lunar: Any) -> Any:
+    """The day counts (NaT where missing) of LUNAR_DAY records."""
+    out = numpy.full(len(lunar), NAT, numpy.int64)
     result = Date()
-    for i in range(len(year)):
-        if missing[i]:
+    for i, (year, month, day, leap, missing) in enumerate(lunar.tolist()):
+        if missing:
             continue
-        if _hk.hk_lunar_to_date(Date(int(year[i]), int(month[i]), int(day[i])), result) != HK_OK:
+        if _hk.hk_lunar_to_date(Date(year, -month if leap else month, day), result) != HK_OK:
             raise FirstBad(i)
         out[i] = _days(result)
     return out

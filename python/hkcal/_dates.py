@@ -160,32 +160,26 @@ class Column:
             return _numpy().ma.MaskedArray(values, mask=missing).reshape(self.shape)
         return values.reshape(self.shape)
 
-    def lunar(self, year: Any, month: Any, day: Any, missing: Any) -> Any:
-        """Lunar dates from signed months (negative: the leap month): a
-        structured array (year, month, day, leap) of the input's shape,
-        masked where missing, or a DataFrame with those columns (nullable)
-        on the input's index."""
-        numpy = _numpy()
-        leap = month < 0
-        month = numpy.abs(month)
+    def lunar(self, records: Any) -> Any:
+        """LUNAR_DAY records as a structured array of the input's shape
+        (masked where missing), or a DataFrame with columns year, month,
+        day and leap (nullable) on the input's index."""
+        missing = records["missing"]
         if self.series is None and self.index is None:
-            out = numpy.empty(len(year), LUNAR_DTYPE(numpy))
-            out["year"], out["month"], out["day"], out["leap"] = year, month, day, leap
-            if missing.any():
-                return numpy.ma.MaskedArray(out, mask=missing).reshape(self.shape)
-            return out.reshape(self.shape)
+            if len(self.days) and self.days.min() == NAT:  # cheaper than reading the strided flags
+                return _numpy().ma.MaskedArray(records, mask=missing).reshape(self.shape)
+            return records.reshape(self.shape)
         pandas = sys.modules["pandas"]
+        columns = {name: pandas.arrays.IntegerArray(records[name].astype("int32"), missing.copy())
+                   for name in ("year", "month", "day")}
+        columns["leap"] = pandas.arrays.BooleanArray(records["leap"].copy(), missing.copy())
         index = self.index if self.series is None else self.series.index
-        columns = {"year": pandas.arrays.IntegerArray(year, missing),
-                   "month": pandas.arrays.IntegerArray(month, missing.copy()),
-                   "day": pandas.arrays.IntegerArray(day, missing.copy()),
-                   "leap": pandas.arrays.BooleanArray(leap, missing.copy())}
         return pandas.DataFrame(columns, index=index, copy=False)
 
 
-def LUNAR_DTYPE(numpy: Any) -> Any:
-    """The structured dtype of lunar dates in numpy."""
-    return numpy.dtype([("year", numpy.int32), ("month", numpy.int32), ("day", numpy.int32), ("leap", numpy.bool_)])
+# A lunar column's element, laid out as the C HkLunarDay (8 bytes): month
+# 1-12 with leap for the leap month; missing for NaT, the other fields 0.
+LUNAR_DAY_FIELDS = [("year", "<i4"), ("month", "i1"), ("day", "i1"), ("leap", "?"), ("missing", "?")]
 
 
 def _numpy_days(array: Any, numpy: Any, argument: str, covered: str) -> Any:

@@ -8,7 +8,6 @@ from typing import Any, Callable
 
 import numpy
 
-from . import _arrays
 from ._dates import Column, FirstBad
 
 
@@ -46,8 +45,14 @@ def from_lunar_column(lunar: Any, error: Callable[[int, int, int, bool], str], c
     try:
         if bad.any():
             raise FirstBad(int(numpy.argmax(bad)))
-        signed = numpy.where(leap, -month, month)
-        days = _arrays.from_lunar(year, signed, day, missing)
+        from . import _kernels
+        kernels = _kernels()
+        records = numpy.zeros(len(year), kernels.LUNAR_DAY)
+        present = ~missing
+        for name, values in (("year", year), ("month", month), ("day", day), ("leap", leap)):
+            records[name][present] = values[present]
+        records["missing"] = missing
+        days = kernels.from_lunar(records)
     except FirstBad as first:
         i = first.index
         y, m, d, is_leap = int(year[i]), int(month[i]), int(day[i]), bool(leap[i])

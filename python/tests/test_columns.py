@@ -36,7 +36,7 @@ def plain(value):
     if isinstance(value, (np.datetime64, dt.datetime)):
         return pd.Timestamp(value).date()
     if isinstance(value, tuple):
-        return tuple(map(plain, value))
+        return tuple(map(plain, value[:4]))  # a lunar record without its missing flag
     return value.item() if isinstance(value, np.generic) else value
 
 

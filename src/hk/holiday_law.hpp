@@ -19,6 +19,7 @@ inline constexpr int32_t kFirstYear = HK_HOLIDAY_FIRST_YEAR, kLastYear = HK_HOLI
 using hk::kSunday;
 using hk::weekday;
 inline constexpr std::size_t kRowCount = std::size(kRows);
+static_assert(kRowCount <= UINT8_MAX, "Day::row holds a row's index");
 inline constexpr DayNumber kNoDay{0};
 
 // A day off of a list.
@@ -133,9 +134,9 @@ constexpr void settle(List& list, bool skip_sundays) {
         bool taken = false;
         for (std::size_t j = 0; j < i; ++j) taken = taken || list.day[j].date == d.date;
         if (!taken) continue;
-        DayNumber next = d.date + 1;
+        DayNumber next = d.date + 1;  // the search does not count the contested day
         while ((skip_sundays && weekday(next) == kSunday) || list.holds(next)) next = next + 1;
-        d.observed_for = d.date;  // searched from the day after the contested one
+        d.observed_for = d.date;
         d.following = true;
         d.date = next;
     }
@@ -185,7 +186,7 @@ constexpr List given(const List& published, int32_t rest_day) {
     for (int32_t i = 0; i < list.count; ++i) {
         Day& d = list.day[i];
         if (weekday(d.date) == rest_day || taken.holds(d.date)) {
-            DayNumber next = d.date + 1;  // searched from the day after
+            DayNumber next = d.date + 1;  // the search does not count the day itself
             while (weekday(next) == rest_day || published.holds(next) || taken.holds(next)) next = next + 1;
             // The day off stands for the festival's own date; a substitute
             // moved back onto that very date stands for its published day.

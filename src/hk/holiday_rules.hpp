@@ -84,7 +84,9 @@ constexpr SundayRule substitute(int8_t offset, const char* key, Name name) {
 // ---- lists and instruments ----
 
 // The lists a row's day belongs to. The statutory list holds either Christmas
-// Day or the Winter Solstice Festival, at the employer's choice.
+// Day or the Winter Solstice Festival, at the employer's choice. Another
+// calendar made of the same kind of rows (an exchange's) takes a bit of its
+// own, and law::schedule() makes its list like these.
 enum ListBits : uint8_t {
     kGeneral = 1,               // Cap. 149
     kStatutorySolstice = 2,     // Cap. 57 s. 39, the Chinese Winter Solstice Festival chosen
@@ -95,16 +97,18 @@ enum ListBits : uint8_t {
 // The provision is in force on the days from..to (inclusive), made by an
 // instrument (ordinance or legal notice) named with its commencement.
 struct InForce {
-    Date from, to;
+    DayNumber from, to;
     const char* instrument;
-    constexpr bool holds(DayNumber d) const { return day_number(from) <= d && d <= day_number(to); }
+    constexpr bool holds(DayNumber d) const { return from <= d && d <= to; }
 };
 inline constexpr Date kCoveredFrom{1997, 1, 1};  // provisions older than the covered years start here
 inline constexpr Date kOpen{9999, 12, 31};       // in force today
-constexpr InForce in_force(const char* instrument) { return {kCoveredFrom, kOpen, instrument}; }
-constexpr InForce since(Date from, const char* instrument) { return {from, kOpen, instrument}; }
-constexpr InForce until(Date to, const char* instrument) { return {kCoveredFrom, to, instrument}; }
-constexpr InForce during(Date from, Date to, const char* instrument) { return {from, to, instrument}; }
+constexpr InForce during(Date from, Date to, const char* instrument) {
+    return {day_number(from), day_number(to), instrument};
+}
+constexpr InForce in_force(const char* instrument) { return during(kCoveredFrom, kOpen, instrument); }
+constexpr InForce since(Date from, const char* instrument) { return during(from, kOpen, instrument); }
+constexpr InForce until(Date to, const char* instrument) { return during(kCoveredFrom, to, instrument); }
 
 // One entry of a Schedule: the holiday is the festival's day plus offset.
 struct Row {

@@ -28,21 +28,36 @@ constexpr bool same_day_and_key(const law::Day& a, const law::Day& b) {
     return a.date == b.date && law::detail::same(a.key, b.key);
 }
 
-constexpr Tables build() {
-    Tables t{};
-    for (int32_t i = 0; i < kYears; ++i) {
-        Year& y = t.years[static_cast<std::size_t>(i)];
-        y.general = law::general(law::kFirstYear + i);
-        const law::List winter = law::statutory(law::kFirstYear + i, false);
-        const law::List christmas = law::statutory(law::kFirstYear + i, true);
-        for (int32_t h = 0; h < y.general.count; ++h) {
-            const law::Day& day = y.general.day[h];
-            for (const law::List* list : {&winter, &christmas}) {
-                for (const law::Day& s : *list) {
-                    if (same_day_and_key(day, s)) y.statutory_bits |= 1u << h;
-                }
+// Each constant below is evaluated on its own, within the compilers'
+// step limits for one constant expression.
+inline constexpr auto kGeneralLists = [] {
+    std::array<law::List, kYears> out{};
+    for (int32_t i = 0; i < kYears; ++i) out[static_cast<std::size_t>(i)] = law::general(law::kFirstYear + i);
+    return out;
+}();
+
+// Per year, bit h: general holiday h is also in the statutory list with this
+// choice of December day, on the same date under the same key.
+template <bool kChristmas>
+inline constexpr auto kStatutoryBits = [] {
+    std::array<uint32_t, kYears> out{};
+    for (std::size_t i = 0; i < kYears; ++i) {
+        const law::List statutory = law::statutory(law::kFirstYear + static_cast<int32_t>(i), kChristmas);
+        const law::List& general = kGeneralLists[i];
+        for (int32_t h = 0; h < general.count; ++h) {
+            const law::Day& day = general.day[h];
+            for (const law::Day& s : statutory) {
+                if (same_day_and_key(day, s)) out[i] |= 1u << h;
             }
         }
+    }
+    return out;
+}();
+
+constexpr Tables build() {
+    Tables t{};
+    for (std::size_t i = 0; i < kYears; ++i) {
+        t.years[i] = Year{kGeneralLists[i], kStatutoryBits<false>[i] | kStatutoryBits<true>[i]};
     }
     return t;
 }
