@@ -1,6 +1,8 @@
-// The law's holidays and business days (libhkcal_hk): a business-day test
-// against the classic weekday, adding n business days for small and large n
-// and against QuantLib's HongKong calendar, and a year's general holidays.
+// The law's holidays and business days (libhkcal_hk): each business-day
+// function against the classic date_to_JD0 on the same dates, adding n
+// business days for small and large n and against QuantLib's HongKong
+// calendar, a year's general holidays, and the column functions over all the
+// dates in one call (their "elements" counter: bench/table.py divides by it).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -28,6 +30,43 @@ std::vector<Date> dates(Date first, Date last, uint64_t seed) {
 const std::vector<Date> g_days = dates({1998, 1, 1}, {2095, 12, 31}, 0x627573);
 // 2005-2022: 250 business days on stays within QuantLib's data.
 const std::vector<Date> g_quantlib_days = dates({2005, 1, 1}, {2022, 12, 31}, 0x716c);
+
+void bm_jd0(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(date_to_JD0(&g_days[i]));
+        i = (i + 1) & kMask;
+    }
+}
+
+// A scalar function of a date and the date after it in the inputs.
+template <typename F>
+void bm_scalar(benchmark::State& state, F f) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f(g_days[i], g_days[(i + 1) & kMask]));
+        i = (i + 1) & kMask;
+    }
+}
+
+// The inputs as day counts since 1970-01-01.
+const std::vector<int64_t> g_counts = [] {
+    std::vector<int64_t> out;
+    const Date epoch{1970, 1, 1};
+    for (const Date& d : g_days) out.push_back(static_cast<int64_t>(date_to_JD0(&d) - date_to_JD0(&epoch)));
+    return out;
+}();
+
+// A column function over all the inputs per iteration.
+template <typename F>
+void bm_column(benchmark::State& state, F f) {
+    std::vector<int64_t> out(kInputs);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f(g_counts.data(), out.data()));
+        benchmark::ClobberMemory();
+    }
+    state.counters["elements"] = kInputs;
+}
 
 void bm_weekday(benchmark::State& state) {
     std::vector<double> jds;
@@ -96,9 +135,37 @@ void compare_quantlib() {
 #endif
 
 [[maybe_unused]] const bool g_registered = [] {
+    benchmark::RegisterBenchmark("date_to_JD0/1998-2095/hkcal", bm_jd0);
     benchmark::RegisterBenchmark("day_of_week_index_JD0/1998-2095/hkcal", bm_weekday);
     benchmark::RegisterBenchmark("is_business_day/1998-2095/hkcal", bm_is_business_day);
-    for (const int32_t n : {1, 1000, -1000}) {
+    benchmark::RegisterBenchmark("previous_business_day/1998-2095/hkcal", bm_scalar<hk_status (*)(const Date&, const Date&)>,
+                                 [](const Date& d, const Date&) { Date r{}; return hk_previous_business_day(&d, HK_MON_FRI, &r) + r.day; });
+    benchmark::RegisterBenchmark("roll_modified_following/1998-2095/hkcal", bm_scalar<hk_status (*)(const Date&, const Date&)>,
+                                 [](const Date& d, const Date&) { Date r{}; return hk_roll(&d, HK_MODIFIED_FOLLOWING, HK_MON_FRI, &r) + r.day; });
+    benchmark::RegisterBenchmark("business_days_between/1998-2095/hkcal", bm_scalar<hk_status (*)(const Date&, const Date&)>,
+                                 [](const Date& d, const Date& e) { int32_t c = 0; return hk_business_days_between(&d, &e, HK_MON_FRI, &c) + c; });
+    benchmark::RegisterBenchmark("is_holiday_general/1998-2095/hkcal", bm_scalar<hk_status (*)(const Date&, const Date&)>,
+                                 [](const Date& d, const Date&) { int32_t y = 0; return hk_is_holiday(&d, HK_GENERAL, 0, HK_NO_REST_DAY, &y) + y; });
+    using Column = hk_status (*)(const int64_t*, int64_t*);
+    benchmark::RegisterBenchmark("days_is_business_day/1998-2095/hkcal", bm_column<Column>, [](const int64_t* d, int64_t* o) {
+        return hk_days_is_business_day(d, kInputs, HK_MON_FRI, reinterpret_cast<uint8_t*>(o), nullptr);
+    });
+    benchmark::RegisterBenchmark("days_is_holiday_general/1998-2095/hkcal", bm_column<Column>, [](const int64_t* d, int64_t* o) {
+        return hk_days_is_holiday(d, kInputs, HK_GENERAL, 0, HK_NO_REST_DAY, reinterpret_cast<uint8_t*>(o), nullptr);
+    });
+    benchmark::RegisterBenchmark("days_add_business_days(2)/1998-2095/hkcal", bm_column<Column>,
+                                 [](const int64_t* d, int64_t* o) { return hk_days_add_business_days(d, kInputs, 2, HK_MON_FRI, o, nullptr); });
+    benchmark::RegisterBenchmark("days_add_business_days(-1000)/1998-2095/hkcal", bm_column<Column>,
+                                 [](const int64_t* d, int64_t* o) { return hk_days_add_business_days(d, kInputs, -1000, HK_MON_FRI, o, nullptr); });
+    benchmark::RegisterBenchmark("days_roll_modified_following/1998-2095/hkcal", bm_column<Column>,
+                                 [](const int64_t* d, int64_t* o) { return hk_days_roll(d, kInputs, HK_MODIFIED_FOLLOWING, HK_MON_FRI, o, nullptr); });
+    benchmark::RegisterBenchmark("days_business_days_between/1998-2095/hkcal", bm_column<Column>,
+                                 [](const int64_t* d, int64_t* o) { return hk_days_business_days_between(d, d + 1, kInputs - 1, HK_MON_FRI, o, nullptr); });
+    benchmark::RegisterBenchmark("days_to_lunar/1998-2095/hkcal", bm_column<Column>,
+                                 [](const int64_t* d, int64_t* o) { return hk_days_to_lunar(d, kInputs, reinterpret_cast<HkLunarDay*>(o), nullptr); });
+    benchmark::RegisterBenchmark("date_to_lunar/1998-2095/hkcal", bm_scalar<hk_status (*)(const Date&, const Date&)>,
+                                 [](const Date& d, const Date&) { Date r{}; return hk_date_to_lunar(&d, &r) + r.day; });
+    for (const int32_t n : {1, 2, 1000, -1000}) {
         const std::string job = "add_business_days(" + std::to_string(n) + ")/1998-2095/hkcal";
         benchmark::RegisterBenchmark(job.c_str(), bm_add, &g_days, n);
     }

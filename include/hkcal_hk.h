@@ -236,14 +236,17 @@ HKCAL_HK_API hk_status hk_is_holiday(const Date* date, uint32_t kind, uint32_t o
 /* A business day is a working weekday (a bit of workdays: HK_MON_FRI for
  * Monday to Friday) that is not a general holiday. Bit 0 is Sunday: with
  * it set, Sundays are business days, though every Sunday is a general
- * holiday (no listed holiday falls on one). Bit 7 is ignored. Every function here answers HK_EINVAL for an invalid
- * date or a workdays with no weekday bit (0 or 0x80: no business day ever),
- * and HK_ERANGE when the date, or a day it would have to look at, lies
- * outside 1997-01-01..2100-12-31. Constant time: a bounded number of steps
- * whatever n or the distance, never a walk day by day. hk_is_business_day
- * is one table look-up; hk_business_days_between counts from per-year
- * totals and one year's holidays (at most HK_MAX_HOLIDAYS); the others
- * also bisect the 104 years (7 steps) to find the answer's year. */
+ * holiday (no listed holiday falls on one). Bit 7 is ignored. Every
+ * function here answers HK_EINVAL for an invalid date or a workdays with no
+ * weekday bit (0 or 0x80: no business day ever), and HK_ERANGE when the
+ * date, or the answer, lies outside 1997-01-01..2100-12-31. Constant time
+ * for every n, distance and workdays, from compile-time tables and no
+ * search over years or holidays: hk_is_business_day reads three tables;
+ * next, previous and hk_roll read the date's month and at most its
+ * neighbour; hk_business_days_between reads each date's month and the
+ * business days before it; hk_add_business_days adds n to such a count and
+ * finds the month holding the sum in three halvings of an eight-month
+ * window (the tables prove the window holds it), then the day in it. */
 #define HK_MON_FRI ((uint8_t)0x3E)
 
 /* *result = 1 when the date is a business day, 0 otherwise. */
@@ -258,7 +261,8 @@ HKCAL_HK_API hk_status hk_previous_business_day(const Date* date, uint8_t workda
 
 /* Roll conventions: a business day stays; another day moves to the next
  * (following) or previous (preceding) business day; the modified forms move
- * the other way instead when that would leave the date's month. */
+ * the other way instead when that would leave the date's month, or the
+ * covered years (which end with a month). */
 #define HK_FOLLOWING 0
 #define HK_MODIFIED_FOLLOWING 1
 #define HK_PRECEDING 2

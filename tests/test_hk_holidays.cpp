@@ -94,8 +94,8 @@ TEST(HkHolidays, PublishedFacts) {
     EXPECT_TRUE(find(list(2020, HK_STATUTORY), {2020, 10, 25}));  // Chung Yeung on a Sunday
     // 2006, rest day Saturday: the day preceding Lunar New Year's Day (Saturday 28 January, for the
     // Sunday) moves onto Sunday 29 January, and stands for the Saturday.
-    const std::vector<HkHoliday> saturday = list(2006, HK_STATUTORY, 0, 6);
-    const HkHoliday* eve = find(saturday, {2006, 1, 29});
+    const std::vector<HkHoliday> saturday_rest = list(2006, HK_STATUTORY, 0, 6);
+    const HkHoliday* eve = find(saturday_rest, {2006, 1, 29});
     ASSERT_TRUE(eve);
     EXPECT_TRUE(std::string(eve->key) == "lunar-new-year-eve" && same(eve->observed_for, {2006, 1, 28}));
     // A later year by the rules: Lunar New Year 2034 on Sunday 19 February gives the fourth day.

@@ -1,5 +1,5 @@
 """The numeric constants of include/hkcal_hk.h, under the header's names: the
-package's one copy of them (a test compares every #define of the header)."""
+package's one copy of them (a test holds each to the header's value)."""
 from __future__ import annotations
 
 # Status codes.

@@ -166,7 +166,7 @@ class Column:
         day and leap (nullable) on the input's index."""
         missing = records["missing"]
         if self.series is None and self.index is None:
-            if missing.any():
+            if len(self.days) and self.days.min() == NAT:  # cheaper than reading the strided flags
                 return _numpy().ma.MaskedArray(records, mask=missing).reshape(self.shape)
             return records.reshape(self.shape)
         pandas = sys.modules["pandas"]

@@ -93,11 +93,15 @@ constexpr hk_status locate(const Date& date, uint8_t workdays, Position& p) {
     return HK_ERANGE;
 }
 
+// Each month's first and last day placed in it (a block holds at most one
+// first day, so the days between follow).
 constexpr bool positions_agree() {
-    for (int32_t t = 0; t < kDays; ++t) {
-        const Position p = position(t);
-        const Date d = date(p);
-        if (days_since_first(p) != t || civil::to_jd0(d) != kFirstJD0 + t) return false;
+    for (int32_t m = 0; m < kMonths; ++m) {
+        const Month& g = kMonthGrid[static_cast<std::size_t>(m)];
+        for (const int32_t day : {0, g.length - 1}) {
+            const Position p = position(g.start + day);
+            if (p.month != m || p.day != day || civil::to_jd0(date(p)) != kFirstJD0 + g.start + day) return false;
+        }
     }
     return true;
 }
@@ -140,9 +144,10 @@ constexpr int32_t select(uint32_t x, uint32_t r) {
     const uint32_t upto = c * 0x01010101u;           // byte i: set bits of bytes 0..i, [0, 32]
     // A byte's high bit is set where its running count exceeds r (no borrow: r < 32).
     const uint32_t past = ((upto | 0x80808080u) - (r + 1) * 0x01010101u) & 0x80808080u;
-    const auto byte = static_cast<uint32_t>(std::countr_zero(past)) & ~7u;  // 8 * the byte holding it
+    // 8 * the byte holding it; the top bit and the & 7 below keep any r >= count(x) in bounds.
+    const auto byte = static_cast<uint32_t>(std::countr_zero(past | 0x80000000u)) & ~7u;
     const uint32_t before = (upto << 8) >> byte & 0xFF;  // set bits of the bytes below it
-    return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][r - before]);
+    return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][(r - before) & 7]);
 }
 
 constexpr bool select_agrees() {

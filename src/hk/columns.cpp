@@ -40,11 +40,7 @@ hk_status dates(const int64_t* days, size_t n, int64_t* out, size_t* first_bad, 
             if (days[i] != HK_NAT && !answer(i, days[i], r)) return refuse(HK_ERANGE, i, first_bad);
         }
     }
-    for (size_t i = 0; i < n; ++i) {
-        r = HK_NAT;
-        if (days[i] != HK_NAT) answer(i, days[i], r);
-        out[i] = r;
-    }
+    for (size_t i = 0; i < n; ++i) out[i] = days[i] != HK_NAT && answer(i, days[i], r) ? r : HK_NAT;
     return refuse(HK_OK, n, first_bad);
 }
 

@@ -13,7 +13,10 @@
 // [HKO] the Observatory's yearly Gregorian-Lunar Calendar Conversion Tables
 //   1901-2100 (hko.gov.hk/tc/gts/time/calendar/text/files/T<year>c.txt) and
 //   the note on its conversion page naming the new moons and terms of
-//   2021-2100 that lie within the uncertainty of a midnight.
+//   2021-2100 that lie within the uncertainty of a midnight. The tables'
+//   solar-term days were read through a public transcription of that
+//   column, not from the Observatory's site; all 4800 agree with the table
+//   generated here.
 // [TIC] Wikipedia, "Time in China": China's official time was Beijing
 //   apparent solar time until 1913, Beijing mean solar time from 1914.
 // [CC] Dershowitz and Reingold, Calendrical Calculations (as ICU4X's
@@ -31,7 +34,7 @@ namespace hkcal::hk::reckoning {
 
 constexpr int32_t kSecondsPerArcminute = 4;  // the mean Sun crosses 1' of longitude in 4 s
 constexpr int32_t kArcminutesPerDegree = 60;
-constexpr int32_t kBeijing = 116 * kArcminutesPerDegree + 25;  // the old observatory's meridian, 116 deg 25' E
+constexpr int32_t kBeijing = 116 * kArcminutesPerDegree + 25;  // Beijing's meridian as [CC] takes it, 116 deg 25' E
 // The meridian of Hong Kong time, 120 deg E.
 constexpr int32_t kMeridian120 = HK_UTC_OFFSET_MINUTES * 60 / kSecondsPerArcminute;
 static_assert(kMeridian120 == 120 * kArcminutesPerDegree);
@@ -66,8 +69,8 @@ constexpr Era kEras[] = {
 
 constexpr int32_t offset_seconds(const Era& era) { return era.meridian * kSecondsPerArcminute; }
 
-// Eras in order of their first days, each meridian a whole number of seconds
-// from UT within a day.
+// Eras in order of their first days, each meridian east of Greenwich and
+// short of 180 deg.
 constexpr bool eras_consistent() {
     for (std::size_t i = 0; i < std::size(kEras); ++i) {
         if (!civil::valid(kEras[i].from) || kEras[i].meridian <= 0 || kEras[i].meridian >= 180 * kArcminutesPerDegree)
