@@ -9,7 +9,8 @@ what the date functions of the standard library would (bool, datetime.date,
 int); or a column (list, tuple, numpy array, pandas Series or Index) and
 returns the same shape, computed in one pass: dates as datetime64[D]
 (datetime64[ns] in pandas, a Series keeping its index and name), lunar dates
-as a structured array or a DataFrame with year, month, day and leap. A
+as a structured array (year, month, day, leap and a missing flag) or a
+DataFrame with year, month, day and leap. A
 missing date (NaT, None, NaN in a column) is no holiday and no business
 day, steps to NaT, and has no count or lunar date (masked in numpy, <NA> in
 pandas). A date outside coverage raises ValueError naming it, its position
@@ -129,13 +130,9 @@ def _over(date: object, covered: str, scalar: Callable[[datetime.date], Any],
 
 
 def _kernels() -> Any:
-    """The column kernels: the library's column functions, or element by
-    element where the library lacks them."""
-    if hasattr(_hk, "hk_days_to_lunar"):
-        from . import _columns
-        return _columns
-    from . import _arrays
-    return _arrays
+    """The column kernels (imported with numpy, for columns only)."""
+    from . import _columns
+    return _columns
 
 
 # ---- holidays -------------------------------------------------------------------
@@ -397,6 +394,12 @@ def _lunar_error(year: int, month: int, day: int, leap: bool) -> str:
         return f"lunar {year} has no leap month {month}" if lunar_leap_month(year) else f"lunar {year} has no leap month"
     length = lunar_month_days(year, month, leap)
     return f"{_lunar_text(year, month, leap)} has {length} days, not {day}"
+
+
+@overload
+def from_lunar(lunar: Union[LunarDate, tuple[int, int, int], tuple[int, int, int, bool]]) -> datetime.date: ...
+@overload
+def from_lunar(lunar: Any) -> Any: ...
 
 
 def from_lunar(lunar: Any) -> Any:
