@@ -186,6 +186,20 @@ void columns(Input& in) {
     check("hk_days_add_business_days_each", each, hk_days_add_business_days_each(days.data(), steps.data(), n, mask, each.value.data(), &bad));
     check("hk_days_roll", rolled, hk_days_roll(days.data(), n, convention, mask, rolled.value.data(), &bad));
     check("hk_days_business_days_between", counted, hk_days_business_days_between(days.data(), steps.data(), n, mask, counted.value.data(), &bad));
+    Guarded<std::array<uint8_t, 8>> trading;
+    if (check("hk_days_xhkg_is_trading_day", trading, hk_days_xhkg_is_trading_day(days.data(), n, trading.value.data(), &bad))) {
+        for (size_t i = 0; i < n; ++i) {
+            const Date day = hkcal::hk::civil::from_jd0(static_cast<int32_t>(days[i] + hkcal::hk::civil::kUnixEpochJD0));
+            int32_t yes = 0;
+            if (days[i] != HK_NAT && (hk_xhkg_is_trading_day(&day, &yes) != HK_OK || yes != trading.value[i]))
+                fail("element ", text(i), " of hk_days_xhkg_is_trading_day: ", text(days[i]));
+        }
+    }
+    Guarded<Column> x_added, x_rolled, x_counted;
+    check("hk_days_xhkg_add_trading_days", x_added, hk_days_xhkg_add_trading_days(days.data(), n, steps[0], x_added.value.data(), &bad));
+    check("hk_days_xhkg_roll", x_rolled, hk_days_xhkg_roll(days.data(), n, convention, x_rolled.value.data(), &bad));
+    check("hk_days_xhkg_trading_days_between", x_counted,
+          hk_days_xhkg_trading_days_between(days.data(), steps.data(), n, x_counted.value.data(), &bad));
     check("hk_days_is_holiday", holiday, hk_days_is_holiday(days.data(), n, mask & 3, mask >> 2 & 3, convention, holiday.value.data(), &bad));
     if (check("hk_days_to_lunar", lunar, hk_days_to_lunar(days.data(), n, lunar.value.data(), &bad)) &&
         (hk_days_from_lunar(lunar.value.data(), n, lunar_back.value.data(), &bad) != HK_OK ||
@@ -211,6 +225,21 @@ void exchange(Input& in) {
     });
     if ((c == HK_OK && count.value > capacity) || (c != HK_OK && !list.untouched()))
         fail("hk_xhkg_closures of ", text(y), ": ", text(c), ", count ", std::to_string(count.value));
+    // Trading-day steps and counts agree, and a roll lands on a trading day.
+    const Date e = in.read<Date>();
+    const int32_t n = in.read<int32_t>(), convention = in.read<int32_t>();
+    Guarded<Date> added, next, previous, rolled;
+    Guarded<int32_t> between;
+    int32_t counted = 0, yes = 0;
+    if (call(in, "hk_xhkg_add_trading_days", added, [&](Date* o) { return hk_xhkg_add_trading_days(&d, n, o); }) == HK_OK &&
+        n > 0 && (hk_xhkg_trading_days_between(&d, &added.value, &counted) != HK_OK || counted != n))
+        fail(text(n), " trading days after ", text(d), " is ", text(added.value), ", counted ", text(counted));
+    call(in, "hk_xhkg_next_trading_day", next, [&](Date* o) { return hk_xhkg_next_trading_day(&d, o); });
+    call(in, "hk_xhkg_previous_trading_day", previous, [&](Date* o) { return hk_xhkg_previous_trading_day(&d, o); });
+    call(in, "hk_xhkg_trading_days_between", between, [&](int32_t* o) { return hk_xhkg_trading_days_between(&d, &e, o); });
+    if (call(in, "hk_xhkg_roll", rolled, [&](Date* o) { return hk_xhkg_roll(&d, convention, o); }) == HK_OK &&
+        (hk_xhkg_is_trading_day(&rolled.value, &yes) != HK_OK || yes != 1))
+        fail(text(d), " rolled to ", text(rolled.value), ", not a trading day");
 }
 
 }  // namespace

@@ -245,8 +245,8 @@ HKCAL_HK_API hk_status hk_is_holiday(const Date* date, uint32_t kind, uint32_t o
  * next, previous and hk_roll read the date's month and at most its
  * neighbour; hk_business_days_between reads each date's month and the
  * business days before it; hk_add_business_days adds n to such a count and
- * finds the month holding the sum in three halvings of an eight-month
- * window (the tables prove the window holds it), then the day in it. */
+ * finds the month holding the sum among eight months next to an estimate
+ * (the tables prove those eight hold it), then the day in it. */
 #define HK_MON_FRI ((uint8_t)0x3E)
 
 /* *result = 1 when the date is a business day, 0 otherwise. */
@@ -325,6 +325,20 @@ typedef struct HkSession {
 HKCAL_HK_API hk_status hk_xhkg_session(const Date* date, HkSession* session);
 /* *result = 1 when the date is a trading day, 0 otherwise. Constant time. */
 HKCAL_HK_API hk_status hk_xhkg_is_trading_day(const Date* date, int32_t* result);
+/* Trading-day arithmetic, as the business-day functions with the exchange's
+ * closed days (weekends, general holidays, full-day closures), in constant
+ * time; HK_ERANGE when an answer would lie outside 1997-2100. The n-th
+ * trading day after the date (n > 0) or before it (n < 0), the date itself
+ * not counted; n == 0 gives the date. */
+HKCAL_HK_API hk_status hk_xhkg_add_trading_days(const Date* date, int32_t n, Date* result);
+/* The first trading day after the date, and the last before it (the date itself not counted). */
+HKCAL_HK_API hk_status hk_xhkg_next_trading_day(const Date* date, Date* result);
+HKCAL_HK_API hk_status hk_xhkg_previous_trading_day(const Date* date, Date* result);
+/* The date rolled to a trading day by a convention (HK_FOLLOWING ..). */
+HKCAL_HK_API hk_status hk_xhkg_roll(const Date* date, int32_t convention, Date* result);
+/* The number of trading days d with start < d <= end, or minus the number
+ * with end < d <= start when end is earlier. */
+HKCAL_HK_API hk_status hk_xhkg_trading_days_between(const Date* start, const Date* end, int32_t* count);
 /* *recorded = 1 when the year's days are recorded, 0 when they are the
  * rules' projection; HK_ERANGE outside 1997-2100. */
 HKCAL_HK_API hk_status hk_xhkg_recorded(int32_t year, int32_t* recorded);
@@ -395,6 +409,16 @@ HKCAL_HK_API hk_status hk_days_roll(const int64_t* days, size_t n, int32_t conve
 /* out[i] = hk_business_days_between(start[i], end[i]); HK_NAT when either is. */
 HKCAL_HK_API hk_status hk_days_business_days_between(const int64_t* start, const int64_t* end, size_t n,
                                                      uint8_t workdays, int64_t* out, size_t* first_bad);
+
+/* The exchange's trading days as columns, element by element the scalar
+ * hk_xhkg_ function's answer. */
+HKCAL_HK_API hk_status hk_days_xhkg_is_trading_day(const int64_t* days, size_t n, uint8_t* out, size_t* first_bad);
+HKCAL_HK_API hk_status hk_days_xhkg_add_trading_days(const int64_t* days, size_t n, int64_t step, int64_t* out,
+                                                     size_t* first_bad);
+HKCAL_HK_API hk_status hk_days_xhkg_roll(const int64_t* days, size_t n, int32_t convention, int64_t* out,
+                                         size_t* first_bad);
+HKCAL_HK_API hk_status hk_days_xhkg_trading_days_between(const int64_t* start, const int64_t* end, size_t n,
+                                                         int64_t* out, size_t* first_bad);
 
 /* A lunar date as a record of a column (8 bytes, no padding): numpy can
  * read an array of them as the structured type

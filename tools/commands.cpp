@@ -204,6 +204,21 @@ std::string run_terms(const Args& a) {
     return solar_terms_text(year, a.lang == Lang::zh);
 }
 
+// Nothing, or UsageError when a trading-day answer needed days outside the exchange's calendar.
+void check_exchange(hk_status status, const std::string& what) {
+    if (status == HK_ERANGE) exchange_year(HK_HOLIDAY_LAST_YEAR + 1, what);
+    if (status != HK_OK) throw UsageError(what + ": " + hk_strerror(status));
+}
+
+// hkcal add DATE N trading-days [--roll=CONVENTION]: the start rolled to a trading day first.
+std::string add_trading_days(const Args& a, const Date& date, int32_t n) {
+    if (a.rules == Rules::library) throw UsageError("--rules: not with the unit trading-days");
+    Date start = date, result{};
+    if (a.roll) check_exchange(hk_xhkg_roll(&date, *a.roll, &start), "add");
+    check_exchange(hk_xhkg_add_trading_days(&start, n, &result), "add");
+    return iso_date(result) + "\n";
+}
+
 std::string run_add(const Args& a) {
     const Date date = parse_date(a.date);
     const int32_t n = parse_count(a.count, "count");
@@ -211,6 +226,7 @@ std::string run_add(const Args& a) {
     if (unit != Unit::workdays && (a.weekdays || a.no_holidays)) {
         throw UsageError(std::string(a.no_holidays ? "--no-holidays" : "--weekdays") + ": only with the unit workdays");
     }
+    if (unit == Unit::trading_days) return add_trading_days(a, date, n);
     const Rules rules = a.rules;
     const bool roll = a.roll.has_value();
     if (roll && (rules == Rules::library || a.no_holidays)) {
@@ -229,6 +245,7 @@ std::string run_add(const Args& a) {
         case Unit::days: result = rolled(date_N_days_after_date(n, &date)); break;
         case Unit::months: result = rolled(add_month(n, &date)); break;
         case Unit::years: result = rolled(add_year(n, &date)); break;
+        case Unit::trading_days: break;  // answered above
         case Unit::workdays: {
             if (a.no_holidays) {
                 result = add_day_with_weekday_flag(n, mask, &date);
@@ -254,6 +271,14 @@ std::string run_add(const Args& a) {
 std::string run_between(const Args& a) {
     const Date first = parse_date(a.date);
     const Date second = parse_date(a.date2);
+    if (a.trading_days) {
+        if (a.workdays || a.weekdays || a.no_holidays || a.rules == Rules::library) {
+            throw UsageError("--trading-days: the exchange's days, without --workdays, --weekdays, --no-holidays or --rules");
+        }
+        int32_t count = 0;
+        check_exchange(hk_xhkg_trading_days_between(&first, &second, &count), "between");
+        return std::to_string(count) + "\n";
+    }
     if (!a.workdays) {
         if (a.weekdays || a.no_holidays) {
             throw UsageError(std::string(a.no_holidays ? "--no-holidays" : "--weekdays") + ": only with --workdays");

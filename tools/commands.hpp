@@ -27,7 +27,7 @@ struct Args {
     Color color = Color::automatic;
     std::optional<int32_t> from, to;  // UTC offsets as HHMM; nothing: local time
     std::optional<int32_t> from_dst, to_dst;
-    bool show_lunar = false, workdays = false, no_holidays = false;
+    bool show_lunar = false, workdays = false, trading_days = false, no_holidays = false;
 };
 
 std::string run_holidays(const Args& a);  // hkcal holidays [YEAR]

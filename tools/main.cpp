@@ -141,16 +141,17 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     auto* add = app.add_subcommand("add", "A date N days, months, years or working days later (N < 0: earlier)");
     add->add_option("DATE", a.date, "YYYY-MM-DD")->type_name("")->required();
     add->add_option("N", a.count, "How many (negative counts back)")->type_name("")->required();
-    typed(add, "UNIT", a.unit, unit_option, "days (default), months, years or workdays")->type_name("");
+    typed(add, "UNIT", a.unit, unit_option, "days (default), months, years, workdays or trading-days (the stock exchange's)")->type_name("");
     add_weekdays_option(add, a, "Working weekdays for workdays, such as Mon-Fri,Sat (default: Mon-Fri)");
     add->add_flag("--no-holidays", a.no_holidays,
                   "Count weekdays only, by the library's weekday-mask step (whole weeks jump 7 days)");
     typed(add, "--roll", a.roll, roll_option,
           "Move to a business day: following, modified-following, preceding or modified-preceding "
-          "(the result; for workdays, the start date)")
+          "(the result; for workdays and trading-days the start date, to the exchange's days for trading-days)")
         ->type_name("CONVENTION");
     add_rules_option(add, a, book_rules);
-    add->footer("Working days skip Saturdays, Sundays and general holidays; the start date is not counted.");
+    add->footer("Working days skip Saturdays, Sundays and general holidays; trading days also the days the stock "
+                "exchange stayed shut; the start date is not counted.");
     commands.push_back({add, run_add});
 
     auto* between = app.add_subcommand("between", "Days from the first date to the second (negative when earlier)");
@@ -159,6 +160,8 @@ std::vector<Command> define_commands(CLI::App& app, Args& a) {
     between->add_flag("--workdays", a.workdays, "Count working days after the first date up to the second");
     add_weekdays_option(between, a, "Working weekdays, such as Mon-Fri,Sat (default: Mon-Fri)");
     between->add_flag("--no-holidays", a.no_holidays, "Count weekdays only");
+    between->add_flag("--trading-days", a.trading_days,
+                      "Count the stock exchange's trading days after the first date up to the second");
     add_rules_option(between, a, book_rules);
     commands.push_back({between, run_between});
 

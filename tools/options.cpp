@@ -68,7 +68,8 @@ Color color_option(const std::string& value) {
 
 Unit unit_option(const std::string& value) {
     return choose<Unit>("UNIT", value,
-                        {{"days", Unit::days}, {"months", Unit::months}, {"years", Unit::years}, {"workdays", Unit::workdays}});
+                        {{"days", Unit::days}, {"months", Unit::months}, {"years", Unit::years}, {"workdays", Unit::workdays},
+                         {"trading-days", Unit::trading_days}});
 }
 
 std::optional<int32_t> zone_option(const std::string& value, const char* option, bool local_allowed) {

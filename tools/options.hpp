@@ -13,7 +13,7 @@
 
 namespace hkcal::tool {
 
-enum class Unit { days, months, years, workdays };
+enum class Unit { days, months, years, workdays, trading_days };
 enum class Color { automatic, always, never };
 
 Format format_option(const std::string& value);  // text, csv, json, ics
@@ -23,7 +23,7 @@ uint32_t kind_option(const std::string& value);  // general, statutory: HK_GENER
 int32_t rest_day_option(const std::string& value);  // one weekday, such as Sun: 0 Sunday .. 6 Saturday
 int32_t roll_option(const std::string& value);   // following ... modified-preceding: HK_FOLLOWING ...
 Color color_option(const std::string& value);    // auto, always, never
-Unit unit_option(const std::string& value);      // days, months, years, workdays
+Unit unit_option(const std::string& value);      // days, months, years, workdays, trading-days
 // A UTC offset as the library's HHMM integer (parse_offset); nothing for
 // "local" when local_allowed.
 std::optional<int32_t> zone_option(const std::string& value, const char* option, bool local_allowed);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "hk/business_engine.hpp"
 #include "hk/civil.hpp"
 #include "hkcal_hk.h"
 
@@ -35,5 +36,81 @@ inline constexpr int64_t kEpochJD0 = civil::kUnixEpochJD0;
 // [0, days) when the day is one of the `days` days from it; any other day,
 // NaT too, gives `days` or more (the arithmetic is unsigned: no overflow).
 constexpr uint64_t offset(int64_t day, int64_t first) { return static_cast<uint64_t>(day) - static_cast<uint64_t>(first); }
+
+// ---- Columns over an engine of business days --------------------------------
+
+inline constexpr int64_t kFirst = business::kFirstJD0 - kEpochJD0;  // 1997-01-01 as a day count (9862)
+
+// A day count of 1997-2100 (NaT is not).
+inline bool covered(int64_t day) { return offset(day, kFirst) < static_cast<uint64_t>(business::kDays); }
+inline business::Position at(int64_t day) { return business::position(static_cast<int32_t>(day - kFirst)); }  // day covered
+inline int64_t day_of(business::Position p) { return kFirst + business::days_since_first(p); }
+inline hk_status check_day(int64_t day) { return day == HK_NAT || covered(day) ? HK_OK : HK_ERANGE; }
+
+// Columns whose answer is a day: answer(i, day, result) gives element i's,
+// false when it lies outside the covered days. With `edges`, every answer
+// exists when those of the earliest and the latest day do (an answer that
+// only fails past an end), and only those two are tried before writing.
+template <typename Answer>
+hk_status dates(const int64_t* days, size_t n, int64_t* out, size_t* first_bad, bool edges, Answer answer) {
+    int64_t low = INT64_MAX, high = INT64_MIN, r = 0;
+    size_t low_at = 0, high_at = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (days[i] == HK_NAT) continue;
+        if (!covered(days[i]) || (!edges && !answer(i, days[i], r))) return refuse(HK_ERANGE, i, first_bad);
+        if (days[i] < low) low = days[i], low_at = i;
+        if (days[i] > high) high = days[i], high_at = i;
+    }
+    if (edges && low <= high && (!answer(low_at, low, r) || !answer(high_at, high, r))) {
+        for (size_t i = 0; i < n; ++i) {
+            if (days[i] != HK_NAT && !answer(i, days[i], r)) return refuse(HK_ERANGE, i, first_bad);
+        }
+    }
+    for (size_t i = 0; i < n; ++i) out[i] = days[i] != HK_NAT && answer(i, days[i], r) ? r : HK_NAT;
+    return refuse(HK_OK, n, first_bad);
+}
+
+// Element i of a column of steps: days[i] moved steps(i) open days of engine E.
+template <typename E, typename Steps>
+hk_status add(const int64_t* days, size_t n, uint8_t workdays, bool edges, int64_t* out, size_t* first_bad, Steps steps) {
+    const uint32_t mask = workdays & 0x7Fu;
+    if (mask == 0) return refuse(HK_EINVAL, n, first_bad);
+    return dates(days, n, out, first_bad, edges, [&](size_t i, int64_t day, int64_t& r) {
+        business::Position p = at(day);
+        return E::add(mask, p, steps(i)) && (r = day_of(p), true);
+    });
+}
+
+// Columns of open days of engine E: each day's test, roll and count.
+template <typename E>
+hk_status is_open(const int64_t* days, size_t n, uint8_t workdays, uint8_t* out, size_t* first_bad) {
+    if (n > 0 && (!days || !out)) return refuse(HK_ENULL, n, first_bad);
+    const uint32_t mask = workdays & 0x7Fu;
+    if (mask == 0) return refuse(HK_EINVAL, n, first_bad);
+    return run(
+        n, first_bad, [&](size_t i) { return check_day(days[i]); },
+        [&](size_t i) { out[i] = days[i] != HK_NAT && E::is_open(mask, at(days[i])); });
+}
+template <typename E>
+hk_status roll(const int64_t* days, size_t n, int32_t convention, uint8_t workdays, int64_t* out, size_t* first_bad) {
+    if (n > 0 && (!days || !out)) return refuse(HK_ENULL, n, first_bad);
+    const uint32_t mask = workdays & 0x7Fu;
+    if (mask == 0 || convention < HK_FOLLOWING || convention > HK_MODIFIED_PRECEDING) return refuse(HK_EINVAL, n, first_bad);
+    // A roll fails only before the first open day or after the last.
+    return dates(days, n, out, first_bad, true, [&](size_t, int64_t day, int64_t& r) {
+        business::Position p = at(day);
+        return E::roll(mask, convention, p) && (r = day_of(p), true);
+    });
+}
+template <typename E>
+hk_status between(const int64_t* start, const int64_t* end, size_t n, uint8_t workdays, int64_t* out, size_t* first_bad) {
+    if (n > 0 && (!start || !end || !out)) return refuse(HK_ENULL, n, first_bad);
+    const uint32_t mask = workdays & 0x7Fu;
+    if (mask == 0) return refuse(HK_EINVAL, n, first_bad);
+    const auto missing = [&](size_t i) { return start[i] == HK_NAT || end[i] == HK_NAT; };
+    return run(
+        n, first_bad, [&](size_t i) { return missing(i) || (covered(start[i]) && covered(end[i])) ? HK_OK : HK_ERANGE; },
+        [&](size_t i) { out[i] = missing(i) ? HK_NAT : E::between(mask, at(start[i]), at(end[i])); });
+}
 
 }  // namespace hkcal::hk::columns

@@ -58,30 +58,33 @@ inline constexpr SundayRule kMidAutumnSecondDay =
 inline constexpr InForce kOldSubstitution = until(kSubstitutionUntil, kCap149);
 inline constexpr InForce kNewSubstitution = since(kSubstitutionFrom, kSubstitution);
 
+// Columns: lists, key, name, the festival (its date settles a coincidence),
+// days from it to the holiday, the Sunday rule, in force. Of two days on one
+// date with the same festival date, the earlier row keeps it.
 inline constexpr Row kRows[] = {
-    // General Holidays Ordinance (Cap. 149), Schedule (b) to (r).
-    {kGeneral, "new-year", kNewYear, fixed(1, 1), 0, following_day(), in_force(kCap149)},
-    {kGeneral, "lunar-new-year-1", kLunarNewYear, lunar(1, 1), 0, kEveBefore2012, kOldSubstitution},
-    {kGeneral, "lunar-new-year-1", kLunarNewYear, lunar(1, 1), 0, kFourthDay, kNewSubstitution},
-    {kGeneral, "lunar-new-year-2", kLunarNewYear2, lunar(1, 1), 1, kEveBefore2012, kOldSubstitution},
-    {kGeneral, "lunar-new-year-2", kLunarNewYear2, lunar(1, 1), 1, kFourthDay, kNewSubstitution},
-    {kGeneral, "lunar-new-year-3", kLunarNewYear3, lunar(1, 1), 2, kEveBefore2012, kOldSubstitution},
-    {kGeneral, "lunar-new-year-3", kLunarNewYear3, lunar(1, 1), 2, kFourthDay, kNewSubstitution},
-    {kGeneral, "ching-ming", kChingMing, solar_term(kPureBrightness), 0, following_day(), in_force(kCap149)},
-    {kGeneral, "good-friday", kGoodFriday, easter_sunday(), -2, stands(), in_force(kCap149)},
-    {kGeneral, "good-friday-2", kGoodFriday2, easter_sunday(), -1, stands(), in_force(kCap149)},
-    {kGeneral, "easter-monday", kEasterMonday, easter_sunday(), 1, stands(), in_force(kCap149)},
-    {kGeneral, "labour-day", kLabourDay, fixed(5, 1), 0, following_day(), since({1999, 1, 1}, kSchedule1999)},
-    {kGeneral, "buddha", kBuddha, lunar(4, 8), 0, following_day(), since({1999, 1, 1}, kSchedule1999)},
-    {kGeneral, "tuen-ng", kTuenNg, lunar(5, 5), 0, following_day(), in_force(kCap149)},
-    {kGeneral, "establishment-day", kEstablishment, fixed(7, 1), 0, following_day(), in_force(kCap149)},
-    {kGeneral, "national-day", kNationalDay, fixed(10, 1), 0, following_day(), in_force(kCap149)},
-    {kGeneral, "mid-autumn", kMidAutumnFollowing, lunar(8, 15), 1, kMidAutumnBefore2012, kOldSubstitution},
-    {kGeneral, "mid-autumn", kMidAutumnFollowing, lunar(8, 15), 1, kMidAutumnSecondDay, kNewSubstitution},
-    {kGeneral, "chung-yeung", kChungYeung, lunar(9, 9), 0, following_day(), in_force(kCap149)},
-    {kGeneral, "christmas", kChristmas, fixed(12, 25), 0,
+    // General Holidays Ordinance (Cap. 149), Schedule, paragraphs (b) to (r).
+    /* (b) */ {kGeneral, "new-year", kNewYear, fixed(1, 1), 0, following_day(), in_force(kCap149)},
+    /* (c) */ {kGeneral, "lunar-new-year-1", kLunarNewYear, lunar(1, 1), 0, kEveBefore2012, kOldSubstitution},
+    /* (c) */ {kGeneral, "lunar-new-year-1", kLunarNewYear, lunar(1, 1), 0, kFourthDay, kNewSubstitution},
+    /* (d) */ {kGeneral, "lunar-new-year-2", kLunarNewYear2, lunar(1, 1), 1, kEveBefore2012, kOldSubstitution},
+    /* (d) */ {kGeneral, "lunar-new-year-2", kLunarNewYear2, lunar(1, 1), 1, kFourthDay, kNewSubstitution},
+    /* (e) */ {kGeneral, "lunar-new-year-3", kLunarNewYear3, lunar(1, 1), 2, kEveBefore2012, kOldSubstitution},
+    /* (e) */ {kGeneral, "lunar-new-year-3", kLunarNewYear3, lunar(1, 1), 2, kFourthDay, kNewSubstitution},
+    /* (f) */ {kGeneral, "ching-ming", kChingMing, solar_term(kPureBrightness), 0, following_day(), in_force(kCap149)},
+    /* (g) */ {kGeneral, "good-friday", kGoodFriday, easter_sunday(), -2, stands(), in_force(kCap149)},
+    /* (h) */ {kGeneral, "good-friday-2", kGoodFriday2, easter_sunday(), -1, stands(), in_force(kCap149)},
+    /* (i) */ {kGeneral, "easter-monday", kEasterMonday, easter_sunday(), 1, stands(), in_force(kCap149)},
+    /* (j) */ {kGeneral, "labour-day", kLabourDay, fixed(5, 1), 0, following_day(), since({1999, 1, 1}, kSchedule1999)},
+    /* (k) */ {kGeneral, "buddha", kBuddha, lunar(4, 8), 0, following_day(), since({1999, 1, 1}, kSchedule1999)},
+    /* (l) */ {kGeneral, "tuen-ng", kTuenNg, lunar(5, 5), 0, following_day(), in_force(kCap149)},
+    /* (m) */ {kGeneral, "establishment-day", kEstablishment, fixed(7, 1), 0, following_day(), in_force(kCap149)},
+    /* (n) */ {kGeneral, "national-day", kNationalDay, fixed(10, 1), 0, following_day(), in_force(kCap149)},
+    /* (o) */ {kGeneral, "mid-autumn", kMidAutumnFollowing, lunar(8, 15), 1, kMidAutumnBefore2012, kOldSubstitution},
+    /* (o) */ {kGeneral, "mid-autumn", kMidAutumnFollowing, lunar(8, 15), 1, kMidAutumnSecondDay, kNewSubstitution},
+    /* (p) */ {kGeneral, "chung-yeung", kChungYeung, lunar(9, 9), 0, following_day(), in_force(kCap149)},
+    /* (q) */ {kGeneral, "christmas", kChristmas, fixed(12, 25), 0,
      substitute(2, nullptr, {"The second weekday after Christmas Day", "聖誕節後第二個周日"}), in_force(kCap149)},
-    {kGeneral, "christmas-weekday", kChristmasWeekday, fixed(12, 25), 1, next_weekday(), in_force(kCap149)},
+    /* (r) */ {kGeneral, "christmas-weekday", kChristmasWeekday, fixed(12, 25), 1, next_weekday(), in_force(kCap149)},
 
     // Employment Ordinance (Cap. 57), s. 39(1): each day kept on its own date,
     // a Sunday too (an employee's rest day moves it, s. 39(4)). Each Easter

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "hk/civil.hpp"
+#include "hk/columns.hpp"
 #include "hk/lunar_table.hpp"
 #include "hk/xhkg_days.hpp"
 #include "hkcal_hk.h"
@@ -59,16 +60,16 @@ const HalfDayRule* half_day_rule(int32_t jd, int32_t year) {
     return nullptr;
 }
 
-// A weekday that is not a general holiday (d valid, of 1997-2100).
-bool business_day(const Date& d) {
-    int32_t open = 0;
-    hk_is_business_day(&d, HK_MON_FRI, &open);
-    return open != 0;
+// A trading day (d valid, of 1997-2100).
+bool trading(const Date& d) {
+    business::Position p{};
+    return business::locate(d, kWeekdays, p) == HK_OK && Exchange::is_open(kWeekdays, p);
 }
 
-bool trading(int32_t jd, const Date& d) {
-    const Special* s = special(jd);
-    return business_day(d) && !(s != nullptr && s->shut == Shut::day);
+hk_status write(bool found, business::Position p, Date* out) {
+    if (!found) return HK_ERANGE;
+    *out = business::date(p);
+    return HK_OK;
 }
 
 // The kind of day a recorded row makes: Shut::rest ends the day early.
@@ -83,7 +84,7 @@ int32_t kind_of(const Special& s, const Era& e) {
 
 HkSession session_of(int32_t jd, const Date& d) {
     HkSession out{HK_XHKG_CLOSED, kNone, kNone, kNone, kNone, kNone, kNone};
-    if (!trading(jd, d)) return out;
+    if (!trading(d)) return out;
     const Era& e = era(jd);
     const Special* s = special(jd);
     out.kind = s != nullptr ? kind_of(*s, e) : (half_day_rule(jd, d.year) != nullptr ? HK_XHKG_HALF : HK_XHKG_FULL);
@@ -119,7 +120,7 @@ YearList closures_of(int32_t year) {
     for (const HalfDayRule& r : kHalfDayRules) {
         const int32_t jd = eve_of(r, year);
         const Date d = civil::from_jd0(jd);
-        if (jd >= r.from && special(jd) == nullptr && trading(jd, d)) {
+        if (jd >= r.from && special(jd) == nullptr && trading(d)) {
             list.day[list.count++] = HkXhkgClosure{d, HK_XHKG_HALF, r.key, r.en, r.zh, r.source};
         }
     }
@@ -154,9 +155,41 @@ extern "C" hk_status hk_xhkg_session(const Date* date, HkSession* session) {
 
 extern "C" hk_status hk_xhkg_is_trading_day(const Date* date, int32_t* result) {
     if (!date || !result) return HK_ENULL;
-    int32_t jd = 0;
-    if (hk_status s = check(date, jd)) return s;
-    *result = trading(jd, *date);
+    business::Position p{};
+    if (hk_status s = business::locate(*date, kWeekdays, p)) return s;
+    *result = Exchange::is_open(kWeekdays, p);
+    return HK_OK;
+}
+
+extern "C" hk_status hk_xhkg_add_trading_days(const Date* date, int32_t n, Date* result) {
+    if (!date || !result) return HK_ENULL;
+    business::Position p{};
+    if (hk_status s = business::locate(*date, kWeekdays, p)) return s;
+    return write(Exchange::add(kWeekdays, p, n), p, result);
+}
+
+extern "C" hk_status hk_xhkg_next_trading_day(const Date* date, Date* result) {
+    return hk_xhkg_add_trading_days(date, 1, result);
+}
+
+extern "C" hk_status hk_xhkg_previous_trading_day(const Date* date, Date* result) {
+    return hk_xhkg_add_trading_days(date, -1, result);
+}
+
+extern "C" hk_status hk_xhkg_roll(const Date* date, int32_t convention, Date* result) {
+    if (!date || !result) return HK_ENULL;
+    if (convention < HK_FOLLOWING || convention > HK_MODIFIED_PRECEDING) return HK_EINVAL;
+    business::Position p{};
+    if (hk_status s = business::locate(*date, kWeekdays, p)) return s;
+    return write(Exchange::roll(kWeekdays, convention, p), p, result);
+}
+
+extern "C" hk_status hk_xhkg_trading_days_between(const Date* start, const Date* end, int32_t* count) {
+    if (!start || !end || !count) return HK_ENULL;
+    business::Position from{}, to{};
+    if (hk_status s = business::locate(*start, kWeekdays, from)) return s;
+    if (hk_status s = business::locate(*end, kWeekdays, to)) return s;
+    *count = Exchange::between(kWeekdays, from, to);
     return HK_OK;
 }
 
@@ -175,4 +208,24 @@ extern "C" hk_status hk_xhkg_closures(int32_t year, HkXhkgClosure* out, size_t c
     if (capacity < list.count) return HK_ESPACE;
     std::copy(list.day, list.day + list.count, out);
     return HK_OK;
+}
+
+extern "C" hk_status hk_days_xhkg_is_trading_day(const int64_t* days, size_t n, uint8_t* out, size_t* first_bad) {
+    return columns::is_open<Exchange>(days, n, xhkg::kWeekdays, out, first_bad);
+}
+
+extern "C" hk_status hk_days_xhkg_add_trading_days(const int64_t* days, size_t n, int64_t step, int64_t* out,
+                                                   size_t* first_bad) {
+    if (n > 0 && (!days || !out)) return columns::refuse(HK_ENULL, n, first_bad);
+    return columns::add<Exchange>(days, n, xhkg::kWeekdays, true, out, first_bad, [&](size_t) { return step; });
+}
+
+extern "C" hk_status hk_days_xhkg_roll(const int64_t* days, size_t n, int32_t convention, int64_t* out,
+                                       size_t* first_bad) {
+    return columns::roll<Exchange>(days, n, convention, xhkg::kWeekdays, out, first_bad);
+}
+
+extern "C" hk_status hk_days_xhkg_trading_days_between(const int64_t* start, const int64_t* end, size_t n, int64_t* out,
+                                                       size_t* first_bad) {
+    return columns::between<Exchange>(start, end, n, xhkg::kWeekdays, out, first_bad);
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+#include "hk/business_engine.hpp"
 #include "hk/civil.hpp"
 #include "hk/holiday_law.hpp"
 #include "hk/holiday_table.hpp"
@@ -202,5 +203,19 @@ static_assert([] {
     }
     return true;
 }());
+
+// The days the exchange is closed besides weekends: the general holidays
+// and the recorded full-day closures, as the business-day engine's day set.
+inline constexpr business::DaySet kClosedDays = [] {
+    business::DaySet out = table::kMonthHolidays;
+    for (const Special& s : kSpecials) {
+        const Date d = civil::from_jd0(s.jd);
+        if (s.shut == Shut::day) out[static_cast<std::size_t>(12 * (d.year - law::kFirstYear) + d.month - 1)] |= 1u << (d.day - 1);
+    }
+    return out;
+}();
+// Trading days over the exchange's day set; its weekdays are always Monday to Friday.
+using Exchange = business::Engine<kClosedDays>;
+inline constexpr uint32_t kWeekdays = HK_MON_FRI;
 
 }  // namespace hkcal::hk::xhkg
