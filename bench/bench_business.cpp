@@ -26,7 +26,7 @@ std::vector<Date> dates(Date first, Date last, uint64_t seed) {
     return out;
 }
 
-// 1998-2095: n = +-1000 business days stays within 1997-2100.
+// 1998-2095: n = 1000 business days on stays within 1997-2100 (1000 back leaves it from the first few years).
 const std::vector<Date> g_days = dates({1998, 1, 1}, {2095, 12, 31}, 0x627573);
 // 2005-2022: 250 business days on stays within QuantLib's data.
 const std::vector<Date> g_quantlib_days = dates({2005, 1, 1}, {2022, 12, 31}, 0x716c);
@@ -155,8 +155,8 @@ void compare_quantlib() {
     });
     benchmark::RegisterBenchmark("days_add_business_days(2)/1998-2095/hkcal", bm_column<Column>,
                                  [](const int64_t* d, int64_t* o) { return hk_days_add_business_days(d, kInputs, 2, HK_MON_FRI, o, nullptr); });
-    benchmark::RegisterBenchmark("days_add_business_days(-1000)/1998-2095/hkcal", bm_column<Column>,
-                                 [](const int64_t* d, int64_t* o) { return hk_days_add_business_days(d, kInputs, -1000, HK_MON_FRI, o, nullptr); });
+    benchmark::RegisterBenchmark("days_add_business_days(1000)/1998-2095/hkcal", bm_column<Column>,
+                                 [](const int64_t* d, int64_t* o) { return hk_days_add_business_days(d, kInputs, 1000, HK_MON_FRI, o, nullptr); });
     benchmark::RegisterBenchmark("days_roll_modified_following/1998-2095/hkcal", bm_column<Column>,
                                  [](const int64_t* d, int64_t* o) { return hk_days_roll(d, kInputs, HK_MODIFIED_FOLLOWING, HK_MON_FRI, o, nullptr); });
     benchmark::RegisterBenchmark("days_business_days_between/1998-2095/hkcal", bm_column<Column>,

@@ -245,8 +245,8 @@ HKCAL_HK_API hk_status hk_is_holiday(const Date* date, uint32_t kind, uint32_t o
  * next, previous and hk_roll read the date's month and at most its
  * neighbour; hk_business_days_between reads each date's month and the
  * business days before it; hk_add_business_days adds n to such a count and
- * finds the month holding the sum in three halvings of an eight-month
- * window (the tables prove the window holds it), then the day in it. */
+ * finds the month holding the sum among eight months next to an estimate
+ * (the tables prove those eight hold it), then the day in it. */
 #define HK_MON_FRI ((uint8_t)0x3E)
 
 /* *result = 1 when the date is a business day, 0 otherwise. */

@@ -7,8 +7,8 @@
 // time, the rank of every month's first day for every mask: the open days
 // (working weekday, not closed) from 1997-01-01 up to it. A step of n
 // business days is then a rank, an addition and a select: the month holding
-// a rank is found from a linear estimate and a binary search over a window
-// of months whose width the tables prove, and the day within it by the
+// a rank is found from a linear estimate and a count over a window of
+// months whose width the tables prove, and the day within it by the
 // select of a set bit.
 #pragma once
 
@@ -107,22 +107,27 @@ constexpr bool positions_agree() {
 }
 static_assert(positions_agree());
 
-// kWorking[w][mask], bit d: day d of a month whose first day is weekday w falls on a working weekday.
-inline constexpr auto kWorking = [] {
-    std::array<std::array<uint32_t, kMasks>, 7> out{};
-    for (uint32_t w = 0; w < 7; ++w)
-        for (uint32_t mask = 0; mask < kMasks; ++mask)
-            for (uint32_t d = 0; d < 31; ++d) out[w][mask] |= (mask >> (w + d) % 7 & 1) << d;
-    return out;
-}();
+// The mask's weekdays repeated six times (bits 0-41): bit k is weekday k % 7,
+// so day d of a month whose first day is weekday w is bit w + d: no table,
+// no division.
+constexpr uint64_t repeated(uint32_t mask) {
+    constexpr uint64_t kSixWeeks = 1 | 1 << 7 | 1 << 14 | 1 << 21 | 1 << 28 | uint64_t{1} << 35;
+    return mask * kSixWeeks;
+}
 
 // ---- Bits -----------------------------------------------------------------------
 
-// Set bits of x, [0, 32] (no popcount instruction is assumed).
+// kBitsInByte[b]: the set bits of byte b. Counting by bytes keeps the four
+// look-ups side by side (no popcount instruction is assumed).
+inline constexpr auto kBitsInByte = [] {
+    std::array<uint8_t, 256> out{};
+    for (std::size_t b = 1; b < 256; ++b) out[b] = static_cast<uint8_t>((b & 1) + out[b / 2]);
+    return out;
+}();
+
+// Set bits of x, [0, 32].
 constexpr int32_t count(uint32_t x) {
-    x -= x >> 1 & 0x55555555u;
-    x = (x & 0x33333333u) + (x >> 2 & 0x33333333u);
-    return static_cast<int32_t>(((x + (x >> 4)) & 0x0F0F0F0Fu) * 0x01010101u >> 24);
+    return kBitsInByte[x & 0xFF] + kBitsInByte[x >> 8 & 0xFF] + kBitsInByte[x >> 16 & 0xFF] + kBitsInByte[x >> 24];
 }
 
 // kSelectInByte[b][r]: the position of the r-th set bit (from 0) of byte b, 8 where there is none.
@@ -136,17 +141,14 @@ inline constexpr auto kSelectInByte = [] {
     return out;
 }();
 
-// The position [0, 31] of the r-th set bit (from 0) of x; r < count(x).
+// The position [0, 31] of the r-th set bit (from 0) of x, for r < count(x);
+// in bounds (and meaningless) for any other r.
 constexpr int32_t select(uint32_t x, uint32_t r) {
-    uint32_t c = x - (x >> 1 & 0x55555555u);
-    c = (c & 0x33333333u) + (c >> 2 & 0x33333333u);
-    c = (c + (c >> 4)) & 0x0F0F0F0Fu;               // each byte's set bits, [0, 8]
-    const uint32_t upto = c * 0x01010101u;           // byte i: set bits of bytes 0..i, [0, 32]
-    // A byte's high bit is set where its running count exceeds r (no borrow: r < 32).
-    const uint32_t past = ((upto | 0x80808080u) - (r + 1) * 0x01010101u) & 0x80808080u;
-    // 8 * the byte holding it; the top bit and the & 7 below keep any r >= count(x) in bounds.
-    const auto byte = static_cast<uint32_t>(std::countr_zero(past | 0x80000000u)) & ~7u;
-    const uint32_t before = (upto << 8) >> byte & 0xFF;  // set bits of the bytes below it
+    const uint32_t b0 = kBitsInByte[x & 0xFF], b1 = kBitsInByte[x >> 8 & 0xFF], b2 = kBitsInByte[x >> 16 & 0xFF];
+    // The bytes wholly before the bit: those whose running count is r or less.
+    const uint32_t in0 = b0 <= r, in1 = b0 + b1 <= r, in2 = b0 + b1 + b2 <= r;
+    const uint32_t byte = 8 * (in0 + in1 + in2);
+    const uint32_t before = b0 * in0 + b1 * in1 + b2 * in2;  // set bits of those bytes
     return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][(r - before) & 7]);
 }
 
@@ -166,9 +168,15 @@ template <const DaySet& kClosed>
 struct Engine {
     // The open days of month m, bit d: day d.
     static constexpr uint32_t open(uint32_t mask, int32_t m) {
-        const Month& g = kMonthGrid[static_cast<std::size_t>(m)];
-        return kWorking[g.weekday][mask] & ~kClosed[static_cast<std::size_t>(m)] & ((uint32_t{1} << g.length) - 1);
+        const auto working = static_cast<uint32_t>(repeated(mask) >> kMonthGrid[static_cast<std::size_t>(m)].weekday);
+        return working & ~kShut[static_cast<std::size_t>(m)];
     }
+    // kShut[m]: the closed days of month m and the bits past its end.
+    static constexpr auto kShut = [] {
+        std::array<uint32_t, kMonths> out{};
+        for (std::size_t m = 0; m < kMonths; ++m) out[m] = kClosed[m] | ~((uint32_t{1} << kMonthGrid[m].length) - 1);
+        return out;
+    }();
 
     // kRank[mask][m]: open days before month m, m in [0, kMonths]; [0, kDays]. A mask's
     // row is the row without its lowest weekday plus that weekday's row.
@@ -195,8 +203,14 @@ struct Engine {
     }
 
     // The month holding rank k is found from est(k) = k * kMonths / total,
-    // lowered by the mask's kLead, and a binary search over kWindow months.
-    static constexpr uint64_t scale(uint32_t mask) { return (uint64_t{kMonths} << 32) / static_cast<uint64_t>(total(mask)); }
+    // lowered by the mask's lead, and a count over kWindow months.
+    // kScale[mask]: kMonths / total(mask) in 32-bit fixed point (a division at compile time, not per call).
+    static constexpr auto kScale = [] {
+        std::array<uint64_t, kMasks> out{};
+        for (uint32_t mask = 1; mask < kMasks; ++mask) out[mask] = (uint64_t{kMonths} << 32) / static_cast<uint64_t>(total(mask));
+        return out;
+    }();
+    static constexpr uint64_t scale(uint32_t mask) { return kScale[mask]; }
     static constexpr int32_t estimate(uint32_t mask, int32_t k) {
         return static_cast<int32_t>(static_cast<uint64_t>(k) * scale(mask) >> 32);  // [0, kMonths)
     }
@@ -244,8 +258,11 @@ struct Engine {
         const auto& rank_of = kRank[mask];
         // The window [m, m + kWindow) holds k's month (see kReach); clamped within the months.
         int32_t m = std::clamp(estimate(mask, k) - kReach[mask].lead, 0, kMonths - kWindow);
-        for (int32_t step = kWindow / 2; step > 0; step /= 2)
-            m += rank_of[static_cast<std::size_t>(m + step)] <= k ? step : 0;
+        // The months of the window whose first rank is k or less, counted: loads
+        // side by side and no branch (a search's turns would be as good as random).
+        int32_t later = 0;
+        for (int32_t i = 1; i < kWindow; ++i) later += rank_of[static_cast<std::size_t>(m + i)] <= k;
+        m += later;
         return {m, select(open(mask, m), static_cast<uint32_t>(k - rank_of[static_cast<std::size_t>(m)]))};
     }
 
