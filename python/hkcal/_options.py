@@ -8,6 +8,7 @@ import re
 from typing import Any, Iterable, Literal, Optional, Union
 
 from . import _constants as C
+from . import classic
 
 Kind = Literal["general", "statutory"]
 Convention = Literal["following", "modified_following", "modified-following",
@@ -21,7 +22,8 @@ KINDS = {"general": C.HK_GENERAL, "statutory": C.HK_STATUTORY}
 CONVENTIONS = {"following": C.HK_FOLLOWING, "modified_following": C.HK_MODIFIED_FOLLOWING,
                "preceding": C.HK_PRECEDING, "modified_preceding": C.HK_MODIFIED_PRECEDING}
 LANGUAGES = {"en": C.HK_LANG_EN, "zh": C.HK_LANG_ZH}
-WEEKDAYS = ("Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday")  # date.weekday() order
+# The classic library's weekday names (0 Sunday) in date.weekday() order, Monday first.
+WEEKDAYS = tuple(str(classic.day_of_week_name((monday_first + 1) % 7)) for monday_first in range(7))
 _WEEKDAY_NAMES = "|".join(day[:3] for day in WEEKDAYS)
 
 
