@@ -160,104 +160,108 @@ constexpr bool select_agrees() {
 }
 static_assert(select_agrees() && count(0xFFFFFFFFu) == 32 && count(0x12345678u) == 13);
 
+// ---- The tables ------------------------------------------------------------------
+
+// The open days of a month whose first day is weekday `weekday` (bit d: day d), for the
+// working weekdays `mask` and the month's shut days `shut`.
+constexpr uint32_t open_days(uint32_t mask, uint8_t weekday, uint32_t shut) {
+    return static_cast<uint32_t>(repeated(mask) >> weekday) & ~shut;
+}
+
+// The month holding rank k is found from est(k) = k * kMonths / total(mask),
+// lowered by the mask's lead, and a count over kWindow months.
+struct Reach {
+    int32_t lead = -kMonths;  // the most est(k) exceeds k's month, over k
+    int32_t lag = -kMonths;   // the most k's month exceeds est(k), over k
+};
+inline constexpr int32_t kWindow = 8;  // months counted; every table proves its reach fits (fits())
+
+// What the engine reads for one set of closed days: about 330 KB, built at
+// compile time in the one translation unit that defines it. Plain arrays:
+// the compiler evaluates their subscripts several times faster than
+// std::array's, which matters for 160,000 counts.
+struct Tables {
+    // shut[m]: the closed days of month m and the bits past its end.
+    uint32_t shut[kMonths];
+    // rank[mask][m]: open days before month m, m in [0, kMonths]; [0, kDays].
+    uint16_t rank[kMasks][kMonths + 1];
+    // scale[mask]: kMonths / total(mask) in 32-bit fixed point (a division at compile time, not per call).
+    uint64_t scale[kMasks];
+    Reach reach[kMasks];
+};
+
+// The tables of the closed days `closed`: a long evaluation, for one constexpr definition.
+constexpr Tables make_tables(const DaySet& closed) {
+    Tables t{};
+    for (std::size_t m = 0; m < kMonths; ++m) t.shut[m] = closed[m] | ~((uint32_t{1} << kMonthGrid[m].length) - 1);
+    // A mask's row is the row without its lowest weekday plus that weekday's row.
+    for (uint32_t w = 0; w < 7; ++w) {
+        auto& row = t.rank[1u << w];
+        for (std::size_t m = 0; m < kMonths; ++m)
+            row[m + 1] = static_cast<uint16_t>(row[m] + count(open_days(1u << w, kMonthGrid[m].weekday, t.shut[m])));
+    }
+    for (uint32_t mask = 1; mask < kMasks; ++mask) {
+        if ((mask & (mask - 1)) == 0) continue;
+        const auto& rest = t.rank[mask & (mask - 1)];
+        const auto& lowest = t.rank[mask & -mask];
+        for (std::size_t m = 0; m <= kMonths; ++m) t.rank[mask][m] = static_cast<uint16_t>(rest[m] + lowest[m]);
+    }
+    for (uint32_t mask = 1; mask < kMasks; ++mask) {
+        const auto& rank_of = t.rank[mask];
+        const uint64_t s = t.scale[mask] = (uint64_t{kMonths} << 32) / uint64_t{rank_of[kMonths]};
+        // Since est(k) and k's month both rise with k, the extremes are at each month's first and last rank.
+        Reach r;
+        for (std::size_t m = 0; m < kMonths; ++m) {
+            const uint64_t first = rank_of[m], end = rank_of[m + 1];
+            if (end == first) continue;  // a month without an open day holds no rank
+            const auto month = static_cast<int32_t>(m);
+            r.lead = std::max(r.lead, static_cast<int32_t>((end - 1) * s >> 32) - month);
+            r.lag = std::max(r.lag, month - static_cast<int32_t>(first * s >> 32));
+        }
+        t.reach[mask] = r;
+    }
+    return t;
+}
+
+// The tables are sound: every month has an open day on each weekday (so for
+// every mask a neighbour is at most a month away), and every mask's reach
+// fits the window.
+constexpr bool fits(const Tables& t) {
+    for (uint32_t w = 0; w < 7; ++w)
+        for (std::size_t m = 0; m < kMonths; ++m)
+            if (t.rank[1u << w][m + 1] == t.rank[1u << w][m]) return false;
+    for (uint32_t mask = 1; mask < kMasks; ++mask)
+        if (t.reach[mask].lead + t.reach[mask].lag + 1 > kWindow) return false;
+    return true;
+}
+
 // ---- The engine ------------------------------------------------------------------
 
-// Business days over the closed days kClosed; mask is a set of working
-// weekdays 1-127 (the caller drops bit 7 and refuses 0).
-template <const DaySet& kClosed>
+// Business days over the tables kT; mask is a set of working weekdays 1-127
+// (the caller drops bit 7 and refuses 0).
+template <const Tables& kT>
 struct Engine {
     // The open days of month m, bit d: day d.
     static constexpr uint32_t open(uint32_t mask, int32_t m) {
-        const auto working = static_cast<uint32_t>(repeated(mask) >> kMonthGrid[static_cast<std::size_t>(m)].weekday);
-        return working & ~kShut[static_cast<std::size_t>(m)];
+        const auto i = static_cast<std::size_t>(m);
+        return open_days(mask, kMonthGrid[i].weekday, kT.shut[i]);
     }
-    // kShut[m]: the closed days of month m and the bits past its end.
-    static constexpr auto kShut = [] {
-        std::array<uint32_t, kMonths> out{};
-        for (std::size_t m = 0; m < kMonths; ++m) out[m] = kClosed[m] | ~((uint32_t{1} << kMonthGrid[m].length) - 1);
-        return out;
-    }();
-
-    // kRank[mask][m]: open days before month m, m in [0, kMonths]; [0, kDays]. A mask's
-    // row is the row without its lowest weekday plus that weekday's row.
-    static constexpr auto kRank = [] {
-        std::array<std::array<uint16_t, kMonths + 1>, kMasks> out{};
-        for (uint32_t w = 0; w < 7; ++w)
-            for (int32_t m = 0; m < kMonths; ++m)
-                out[1u << w][static_cast<std::size_t>(m + 1)] =
-                    static_cast<uint16_t>(out[1u << w][static_cast<std::size_t>(m)] + count(open(1u << w, m)));
-        for (uint32_t mask = 1; mask < kMasks; ++mask) {
-            if ((mask & (mask - 1)) == 0) continue;
-            const auto& rest = out[mask & (mask - 1)];
-            const auto& lowest = out[mask & -mask];
-            for (std::size_t m = 0; m <= kMonths; ++m) out[mask][m] = static_cast<uint16_t>(rest[m] + lowest[m]);
-        }
-        return out;
-    }();
-    static constexpr int32_t total(uint32_t mask) { return kRank[mask][kMonths]; }
+    static constexpr int32_t total(uint32_t mask) { return kT.rank[mask][kMonths]; }
 
     // Open days before day p (p not counted); p.day may be the month's length.
     static constexpr int32_t rank(uint32_t mask, Position p) {
-        return kRank[mask][static_cast<std::size_t>(p.month)] +
+        return kT.rank[mask][static_cast<std::size_t>(p.month)] +
                count(open(mask, p.month) & ((uint32_t{1} << p.day) - 1));
     }
-
-    // The month holding rank k is found from est(k) = k * kMonths / total,
-    // lowered by the mask's lead, and a count over kWindow months.
-    // kScale[mask]: kMonths / total(mask) in 32-bit fixed point (a division at compile time, not per call).
-    static constexpr auto kScale = [] {
-        std::array<uint64_t, kMasks> out{};
-        for (uint32_t mask = 1; mask < kMasks; ++mask) out[mask] = (uint64_t{kMonths} << 32) / static_cast<uint64_t>(total(mask));
-        return out;
-    }();
-    static constexpr uint64_t scale(uint32_t mask) { return kScale[mask]; }
     static constexpr int32_t estimate(uint32_t mask, int32_t k) {
-        return static_cast<int32_t>(static_cast<uint64_t>(k) * scale(mask) >> 32);  // [0, kMonths)
+        return static_cast<int32_t>(static_cast<uint64_t>(k) * kT.scale[mask] >> 32);  // [0, kMonths)
     }
-    struct Reach {
-        int32_t lead = -kMonths;  // the most est(k) exceeds k's month, over k
-        int32_t lag = -kMonths;   // the most k's month exceeds est(k), over k
-    };
-    // Since est(k) and k's month both rise with k, the extremes are at each month's first and last rank.
-    static constexpr std::array<Reach, kMasks> kReach = [] {
-        std::array<Reach, kMasks> out{};
-        for (uint32_t mask = 1; mask < kMasks; ++mask) {
-            const auto& rank_of = kRank[mask];
-            const uint64_t s = scale(mask);
-            int32_t lead = -kMonths, lag = -kMonths;
-            for (int32_t m = 0; m < kMonths; ++m) {
-                const uint64_t first = rank_of[static_cast<std::size_t>(m)], end = rank_of[static_cast<std::size_t>(m + 1)];
-                if (end == first) continue;  // a month without an open day holds no rank
-                const auto last_estimate = static_cast<int32_t>((end - 1) * s >> 32);
-                const auto first_estimate = static_cast<int32_t>(first * s >> 32);
-                if (last_estimate - m > lead) lead = last_estimate - m;
-                if (m - first_estimate > lag) lag = m - first_estimate;
-            }
-            out[mask] = {lead, lag};
-        }
-        return out;
-    }();
-    static constexpr int32_t kWindow = [] {
-        int32_t widest = 1;
-        for (uint32_t mask = 1; mask < kMasks; ++mask) widest = std::max(widest, kReach[mask].lead + kReach[mask].lag + 1);
-        return static_cast<int32_t>(std::bit_ceil(static_cast<uint32_t>(widest)));
-    }();
-    static_assert(kWindow <= 32, "the month search stays a few steps");
-
-    // Every month has an open day on each weekday, so for every mask: a neighbour is at most a month away.
-    static constexpr bool every_month_open() {
-        for (uint32_t w = 0; w < 7; ++w)
-            for (std::size_t m = 0; m < kMonths; ++m)
-                if (kRank[1u << w][m + 1] == kRank[1u << w][m]) return false;
-        return true;
-    }
-    static_assert(every_month_open());
 
     // The day of rank k, k in [0, total(mask)).
     static constexpr Position at(uint32_t mask, int32_t k) {
-        const auto& rank_of = kRank[mask];
-        // The window [m, m + kWindow) holds k's month (see kReach); clamped within the months.
-        int32_t m = std::clamp(estimate(mask, k) - kReach[mask].lead, 0, kMonths - kWindow);
+        const auto& rank_of = kT.rank[mask];
+        // The window [m, m + kWindow) holds k's month (see Reach); clamped within the months.
+        int32_t m = std::clamp(estimate(mask, k) - kT.reach[mask].lead, 0, kMonths - kWindow);
         // The months of the window whose first rank is k or less, counted: loads
         // side by side and no branch (a search's turns would be as good as random).
         int32_t later = 0;
