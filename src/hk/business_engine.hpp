@@ -148,7 +148,7 @@ constexpr int32_t select(uint32_t x, uint32_t r) {
     // The bytes wholly before the bit: those whose running count is r or less.
     const uint32_t in0 = b0 <= r, in1 = b0 + b1 <= r, in2 = b0 + b1 + b2 <= r;
     const uint32_t byte = 8 * (in0 + in1 + in2);
-    const uint32_t before = b0 * in0 + b1 * in1 + b2 * in2;  // set bits of those bytes
+    const uint32_t before = (b0 & -in0) + (b1 & -in1) + (b2 & -in2);  // set bits of those bytes
     return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][(r - before) & 7]);
 }
 
@@ -168,11 +168,14 @@ constexpr uint32_t open_days(uint32_t mask, uint8_t weekday, uint32_t shut) {
     return static_cast<uint32_t>(repeated(mask) >> weekday) & ~shut;
 }
 
-// The month holding rank k is found from est(k) = k * kMonths / total(mask),
-// lowered by the mask's lead, and a count over kWindow months.
+// The month holding rank k is found from the estimate est(g) = g * kMonths /
+// total(mask) of a guide rank g, k - most(mask) <= g <= k, lowered by the
+// mask's lead, and a count over kWindow months. (A step's guide is its rank
+// before the count within the start month, so the estimate need not wait
+// for that count; most(mask) is the most open days of a month.)
 struct Reach {
-    int32_t lead = -kMonths;  // the most est(k) exceeds k's month, over k
-    int32_t lag = -kMonths;   // the most k's month exceeds est(k), over k
+    int32_t lead = -kMonths;  // the most est(g) exceeds k's month, over k and g
+    int32_t lag = -kMonths;   // the most k's month exceeds est(g), over k and g
 };
 inline constexpr int32_t kWindow = 8;  // months counted; every table proves its reach fits (fits())
 
@@ -209,14 +212,18 @@ constexpr Tables make_tables(const DaySet& closed) {
     for (uint32_t mask = 1; mask < kMasks; ++mask) {
         const auto& rank_of = t.rank[mask];
         const uint64_t s = t.scale[mask] = (uint64_t{kMonths} << 32) / uint64_t{rank_of[kMonths]};
-        // Since est(k) and k's month both rise with k, the extremes are at each month's first and last rank.
+        uint64_t most = 0;  // open days of the fullest month
+        for (std::size_t m = 0; m < kMonths; ++m) most = std::max<uint64_t>(most, rank_of[m + 1] - rank_of[m]);
+        // Since est(g) and k's month both rise with k, the extremes are at each
+        // month's last rank with g = k, and its first rank with the lowest g.
         Reach r;
         for (std::size_t m = 0; m < kMonths; ++m) {
             const uint64_t first = rank_of[m], end = rank_of[m + 1];
             if (end == first) continue;  // a month without an open day holds no rank
+            const uint64_t lowest_guide = first > most ? first - most : 0;
             const auto month = static_cast<int32_t>(m);
             r.lead = std::max(r.lead, static_cast<int32_t>((end - 1) * s >> 32) - month);
-            r.lag = std::max(r.lag, month - static_cast<int32_t>(first * s >> 32));
+            r.lag = std::max(r.lag, month - static_cast<int32_t>(lowest_guide * s >> 32));
         }
         t.reach[mask] = r;
     }
@@ -253,15 +260,15 @@ struct Engine {
         return kT.rank[mask][static_cast<std::size_t>(p.month)] +
                count(open(mask, p.month) & ((uint32_t{1} << p.day) - 1));
     }
-    static constexpr int32_t estimate(uint32_t mask, int32_t k) {
-        return static_cast<int32_t>(static_cast<uint64_t>(k) * kT.scale[mask] >> 32);  // [0, kMonths)
+    static constexpr int32_t estimate(uint32_t mask, int32_t g) {
+        return static_cast<int32_t>(static_cast<uint64_t>(g) * kT.scale[mask] >> 32);  // [0, kMonths)
     }
 
-    // The day of rank k, k in [0, total(mask)).
-    static constexpr Position at(uint32_t mask, int32_t k) {
+    // The day of rank k, k in [0, total(mask)), from a guide g in [k - most(mask), k] and g >= 0 (see Reach).
+    static constexpr Position at(uint32_t mask, int32_t g, int32_t k) {
         const auto& rank_of = kT.rank[mask];
-        // The window [m, m + kWindow) holds k's month (see Reach); clamped within the months.
-        int32_t m = std::clamp(estimate(mask, k) - kT.reach[mask].lead, 0, kMonths - kWindow);
+        // The window [m, m + kWindow) holds k's month; clamped within the months.
+        int32_t m = std::clamp(estimate(mask, g) - kT.reach[mask].lead, 0, kMonths - kWindow);
         // The months of the window whose first rank is k or less, counted: loads
         // side by side and no branch (a search's turns would be as good as random).
         int32_t later = 0;
@@ -295,10 +302,13 @@ struct Engine {
         if (n == -1) return previous(mask, p);
         if (n == 0) return true;
         if (n > kDays || n < -kDays) return false;  // more open days than the years hold
-        // The rank of the answer: n - 1 open days after p's successor's rank, or n before p's.
-        const int64_t k = n > 0 ? rank(mask, {p.month, p.day + 1}) + (n - 1) : rank(mask, p) + n;
+        // The rank of the answer: n - 1 open days after p's successor's rank, or
+        // n before p's; the guide is that rank before the count within p's month.
+        const int64_t guide = kT.rank[mask][static_cast<std::size_t>(p.month)] + (n > 0 ? n - 1 : n);
+        const int32_t before = n > 0 ? p.day + 1 : p.day;  // days of p's month counted, [0, 31]
+        const int64_t k = guide + count(open(mask, p.month) & ((uint32_t{1} << before) - 1));  // [guide, guide + most]
         if (k < 0 || k >= total(mask)) return false;
-        p = at(mask, static_cast<int32_t>(k));
+        p = at(mask, static_cast<int32_t>(std::max<int64_t>(guide, 0)), static_cast<int32_t>(k));
         return true;
     }
 
