@@ -17,11 +17,15 @@
 #include <bit>
 #include <cstdint>
 
+#include "hk/bits.hpp"
 #include "hk/civil.hpp"
 #include "hk/holiday_law.hpp"
 #include "hkcal_hk.h"
 
 namespace hkcal::hk::business {
+
+using bits::count;
+using bits::select;
 
 inline constexpr int32_t kFirstYear = law::kFirstYear, kYears = law::kLastYear - law::kFirstYear + 1;
 inline constexpr int32_t kMonths = kYears * 12;                                  // 1248
@@ -114,51 +118,6 @@ constexpr uint64_t repeated(uint32_t mask) {
     constexpr uint64_t kSixWeeks = 1 | 1 << 7 | 1 << 14 | 1 << 21 | 1 << 28 | uint64_t{1} << 35;
     return mask * kSixWeeks;
 }
-
-// ---- Bits -----------------------------------------------------------------------
-
-// kBitsInByte[b]: the set bits of byte b. Counting by bytes keeps the four
-// look-ups side by side (no popcount instruction is assumed).
-inline constexpr auto kBitsInByte = [] {
-    std::array<uint8_t, 256> out{};
-    for (std::size_t b = 1; b < 256; ++b) out[b] = static_cast<uint8_t>((b & 1) + out[b / 2]);
-    return out;
-}();
-
-// Set bits of x, [0, 32].
-constexpr int32_t count(uint32_t x) {
-    return kBitsInByte[x & 0xFF] + kBitsInByte[x >> 8 & 0xFF] + kBitsInByte[x >> 16 & 0xFF] + kBitsInByte[x >> 24];
-}
-
-// kSelectInByte[b][r]: the position of the r-th set bit (from 0) of byte b, 8 where there is none.
-inline constexpr auto kSelectInByte = [] {
-    std::array<std::array<uint8_t, 8>, 256> out{};
-    for (uint32_t b = 0; b < 256; ++b) {
-        for (uint8_t& s : out[b]) s = 8;
-        for (uint32_t bit = 0, r = 0; bit < 8; ++bit)
-            if (b >> bit & 1) out[b][r++] = static_cast<uint8_t>(bit);
-    }
-    return out;
-}();
-
-// The position [0, 31] of the r-th set bit (from 0) of x, for r < count(x);
-// in bounds (and meaningless) for any other r.
-constexpr int32_t select(uint32_t x, uint32_t r) {
-    const uint32_t b0 = kBitsInByte[x & 0xFF], b1 = kBitsInByte[x >> 8 & 0xFF], b2 = kBitsInByte[x >> 16 & 0xFF];
-    // The bytes wholly before the bit: those whose running count is r or less.
-    const uint32_t in0 = b0 <= r, in1 = b0 + b1 <= r, in2 = b0 + b1 + b2 <= r;
-    const uint32_t byte = 8 * (in0 + in1 + in2);
-    const uint32_t before = (b0 & -in0) + (b1 & -in1) + (b2 & -in2);  // set bits of those bytes
-    return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][(r - before) & 7]);
-}
-
-constexpr bool select_agrees() {
-    for (uint32_t x : {0x80000001u, 0xFFFFFFFFu, 0x7FFFFFFEu, 0x00F000F0u, 0x12345678u, 0x40000000u})
-        for (uint32_t r = 0, bit = 0; bit < 32; ++bit)
-            if (x >> bit & 1 && select(x, r++) != static_cast<int32_t>(bit)) return false;
-    return true;
-}
-static_assert(select_agrees() && count(0xFFFFFFFFu) == 32 && count(0x12345678u) == 13);
 
 // ---- The tables ------------------------------------------------------------------
 
