@@ -9,7 +9,8 @@
 // business days is then a rank, an addition and a select: the month holding
 // a rank is found from a linear estimate and a count over a window of
 // months whose width the tables prove, and the day within it by the
-// select of a set bit.
+// select of a set bit (hk/bits.hpp). The tables are built at compile time
+// in one file per day set (business_tables.cpp, xhkg_tables.cpp).
 #pragma once
 
 #include <algorithm>
