@@ -102,8 +102,20 @@ class LunarDate(NamedTuple):
 
 
 class SolarTerm(NamedTuple):
+    """A solar term as the library dates it. `time` is the term's date in the
+    Observatory's calendar and the minute of its instant in Hong Kong time,
+    as the hkcal tool prints it; `instant` is the computed instant to the
+    second. They share the minute but for five terms of 1912-1928 within 15
+    minutes of a midnight, which the calendar of the time dated on the other
+    side of it: there `time` is 00:00 or 23:59 of the calendar's date."""
     name: str  # "Minor Cold" .. "Winter Solstice" (or 小寒 .. 冬至)
-    time: datetime.datetime  # the instant, in Hong Kong time (UTC+8)
+    time: datetime.datetime  # the calendar's date and the minute, Hong Kong time (UTC+8)
+    instant: datetime.datetime  # the instant, Hong Kong time, to the second
+
+    @property
+    def date(self) -> datetime.date:
+        """The term's date in the Observatory's calendar (solar_term_date)."""
+        return self.time.date()
 
 
 # ---- checks and the two paths ------------------------------------------------------
@@ -471,17 +483,19 @@ def _term_index(index: int) -> int:
 def solar_terms(year: int, lang: Language = "en") -> list[SolarTerm]:
     """The 24 solar terms of a year 1901-2100 in time order, from Minor Cold
     (early January) to the Winter Solstice, named in English or Chinese,
-    each with its instant in Hong Kong time to the second (accurate to well
-    under a minute)."""
+    each dated as the Observatory's calendar dates it, with the minute and
+    the instant (accurate to well under a minute) in Hong Kong time."""
     year = _options.int32(year, "year", _TERM_YEARS)
     language = _options.language(lang)
     terms = []
-    jd = ctypes.c_double()
+    jd, day, minute = ctypes.c_double(), Date(), ctypes.c_int32()
     for index in range(C.HK_SOLAR_TERMS):
+        _check(_hk.hk_solar_term_local(year, index, day, ctypes.byref(minute)), f"year {year}", _TERM_YEARS)
         _check(_hk.hk_solar_term_instant(year, index, ctypes.byref(jd)), f"year {year}", _TERM_YEARS)
+        time = datetime.datetime.combine(day.to_date(), datetime.time(*divmod(minute.value, 60)), HONG_KONG_TIME)
         instant = _J2000 + datetime.timedelta(days=jd.value - 2451545.0)
         name = _hk.hk_solar_term_name(index, language).decode()
-        terms.append(SolarTerm(name, instant.astimezone(HONG_KONG_TIME).replace(microsecond=0)))
+        terms.append(SolarTerm(name, time, instant.astimezone(HONG_KONG_TIME).replace(microsecond=0)))
     return terms
 
 

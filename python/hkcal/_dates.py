@@ -164,15 +164,25 @@ class Column:
         """LUNAR_DAY records as a structured array of the input's shape
         (masked where missing), or a DataFrame with columns year, month,
         day and leap (nullable) on the input's index."""
-        missing = records["missing"]
+        numpy = _numpy()
+        # NaT is the least int64: one pass over the days tells whether any is missing.
+        missing = self.days == NAT if len(self.days) and self.days.min() == NAT else None
         if self.series is None and self.index is None:
-            if len(self.days) and self.days.min() == NAT:  # cheaper than reading the strided flags
-                return _numpy().ma.MaskedArray(records, mask=missing).reshape(self.shape)
-            return records.reshape(self.shape)
+            if missing is None:
+                return records.reshape(self.shape)
+            # The whole mask given as numpy keeps it (keep_mask=False): no per-field merge into a mask of zeros.
+            flags = numpy.zeros(len(records), numpy.ma.make_mask_descr(records.dtype))
+            flags[numpy.flatnonzero(missing)] = True
+            masked = numpy.ma.MaskedArray(records.reshape(self.shape), mask=flags.reshape(self.shape), keep_mask=False)
+            masked._sharedmask = False  # the mask is its own
+            return masked
         pandas = sys.modules["pandas"]
-        columns = {name: pandas.arrays.IntegerArray(records[name].astype("int32"), missing.copy())
+
+        def column_mask() -> Any:  # one for each column: pandas writes a column's mask in place
+            return numpy.zeros(len(records), bool) if missing is None else missing.copy()
+        columns = {name: pandas.arrays.IntegerArray(records[name].astype("int32"), column_mask())
                    for name in ("year", "month", "day")}
-        columns["leap"] = pandas.arrays.BooleanArray(records["leap"].copy(), missing.copy())
+        columns["leap"] = pandas.arrays.BooleanArray(records["leap"].copy(), column_mask())
         index = self.index if self.series is None else self.series.index
         return pandas.DataFrame(columns, index=index, copy=False)
 

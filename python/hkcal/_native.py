@@ -101,6 +101,7 @@ for _name, _result, _arguments in [
     ("hk_lunar_month_days", _i32, [_i32, _i32, _pi32]),
     ("hk_solar_term_date", _i32, [_i32, _i32, _pDate]),
     ("hk_solar_term_instant", _i32, [_i32, _i32, ctypes.POINTER(ctypes.c_double)]),
+    ("hk_solar_term_local", _i32, [_i32, _i32, _pDate, _pi32]),
     ("hk_solar_term_name", ctypes.c_char_p, [_i32, _i32]),
     ("hk_holidays", _i32, [_i32, _u32, _u32, _i32, ctypes.POINTER(HkHoliday), ctypes.c_size_t,
                            ctypes.POINTER(ctypes.c_size_t)]),

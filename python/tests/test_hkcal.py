@@ -152,14 +152,26 @@ def test_solar_terms():
     assert [t.time for t in terms] == sorted(t.time for t in terms) and len({t.name for t in terms}) == 24
     assert (terms[0].name, terms[-1].name) == ("Minor Cold", "Winter Solstice")
     # The Observatory: the Winter Solstice of 2024 at 17:21 Hong Kong time.
-    assert abs(terms[-1].time - dt.datetime(2024, 12, 21, 17, 21, tzinfo=hkcal.HONG_KONG_TIME)) < dt.timedelta(minutes=1)
+    assert abs(terms[-1].instant - dt.datetime(2024, 12, 21, 17, 21, tzinfo=hkcal.HONG_KONG_TIME)) < dt.timedelta(minutes=1)
 
 
 @pytest.mark.skipif(not os.environ.get("HKCAL_TOOL"), reason="HKCAL_TOOL names no built hkcal tool")
-def test_module_runs_the_tool():
+def test_module_runs_the_tool_and_the_terms_are_its_own():
     tool = subprocess.run([os.environ["HKCAL_TOOL"], "holidays", "2026", "--lang=zh"], capture_output=True, check=True)
     module = subprocess.run([sys.executable, "-m", "hkcal", "2026", "--lang=zh"], capture_output=True, check=True)
     assert module.stdout == tool.stdout and len(module.stdout.splitlines()) == 17
+    # Every solar term 1901-2100: the tool's date and minute, the C library's date; the instant in that minute
+    # but for the five terms of 1912-1928 the calendar of the time dated across a midnight.
+    years = range(1901, 2101)
+    printed = "".join(subprocess.run([os.environ["HKCAL_TOOL"], "terms", str(y)], capture_output=True, text=True,
+                                     check=True).stdout for y in years).splitlines()
+    terms = [term for y in years for term in hkcal.solar_terms(y)]
+    assert [f"{t.time:%Y-%m-%d %H:%M}  {t.name}" for t in terms] == printed
+    assert [t.date for t in terms] == [hkcal.solar_term_date(y, i) for y in years for i in range(24)]
+    across = [t for t in terms if not dt.timedelta(0) <= t.instant - t.time < dt.timedelta(minutes=1)]
+    assert [(t.date.year, t.instant.date() - t.date) for t in across] == \
+        [(1912, dt.timedelta(-1)), (1913, dt.timedelta(-1)), (1917, dt.timedelta(1)), (1927, dt.timedelta(1)),
+         (1928, dt.timedelta(1))]
 
 
 def test_mypy_strict_passes_on_the_package_and_a_user_script():

@@ -5,7 +5,9 @@
 // before it, a lunar date by its month's distance from its own.
 #include "hk/lunar_table.hpp"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 
 #include "hk/columns.hpp"
 #include "hk/coverage.hpp"
@@ -106,30 +108,98 @@ constexpr bool tables_agree() {
 }
 static_assert(tables_agree());
 
-// ---- Columns: a day placed by its distance from the first new year. ----
+// ---- Columns: a day placed by 16-day blocks from the first new year. ----
+// Every lunar month of the table is numbered in time order (month index);
+// a block of 16 days, shorter than any month, holds at most one month's
+// first day after its own first day, so a block names the month its first
+// day falls in and the last of its days still in that month.
 
-// The lunar year index of a JD0 of [kCompiled[0].new_year, kEnd): the
-// estimate (days + 15) / 365.2422, at most one year off, corrected by the
-// new years on either side.
-constexpr uint64_t kPerYear = (uint64_t{1} << 32) * 10000 / 3652422;  // 2^32 / 365.2422
-constexpr auto kYearCount = static_cast<int32_t>(kYears);
-constexpr int32_t estimate(int32_t jd) {
-    const auto e = static_cast<int32_t>(static_cast<uint64_t>(jd - kCompiled[0].new_year + 15) * kPerYear >> 32);
-    return e < kYearCount ? e : kYearCount - 1;
+constexpr auto kMonthCount = [] {
+    int32_t n = 0;
+    for (const Year& y : kCompiled) n += y.months();
+    return n;
+}();
+static_assert(kMonthCount == 2473);  // 200 years, 73 of them with a leap month
+
+// A record of the column as 8 bytes: the day field counts up in steps of
+// kDayOne without carrying into its neighbours (day 1-30).
+static_assert(sizeof(HkLunarDay) == sizeof(uint64_t));
+constexpr uint64_t pack(HkLunarDay l) { return std::bit_cast<uint64_t>(l); }
+constexpr uint64_t kDayOne = pack(HkLunarDay{0, 0, 1, 0, 0});
+constexpr uint64_t kMissing = pack(HkLunarDay{0, 0, 0, 0, 1});
+
+// Per month index: its first day's record less its first day's distance
+// from the first new year in steps of kDayOne (modulo 2^64), so that the
+// record of a day `d` days from the first new year is kBase[m] + d * kDayOne.
+struct MonthStarts {
+    int32_t start[kMonthCount + 1];  // days from the first new year to month m's first day; the last: the span [0, 73049]
+    uint64_t base[kMonthCount];
+};
+constexpr MonthStarts kMonthStarts = [] {
+    MonthStarts t{};
+    int32_t m = 0;
+    for (std::size_t i = 0; i < kYears; ++i) {
+        const Year& y = kCompiled[i];
+        for (int32_t s = 0; s < y.months(); ++s, ++m) {
+            t.start[m] = y.new_year - kCompiled[0].new_year + y.offset(s);
+            const int32_t month = y.month(s);
+            t.base[m] = pack(HkLunarDay{kFirstYear + static_cast<int32_t>(i), static_cast<int8_t>(month < 0 ? -month : month),
+                                        1, static_cast<uint8_t>(month < 0), 0}) -
+                        static_cast<uint64_t>(t.start[m]) * kDayOne;
+        }
+    }
+    t.start[m] = kEnd - kCompiled[0].new_year;
+    return t;
+}();
+
+constexpr int32_t kSpan = kEnd - kCompiled[0].new_year;  // days of the table, 73049
+constexpr int32_t kBlockDays = 16, kBlockShift = 4;
+static_assert(kBlockDays == 1 << kBlockShift && kBlockDays < 29);
+constexpr int32_t kBlocks = (kSpan + kBlockDays - 1) / kBlockDays;  // 4566
+
+// Per block: the month index of its first day times 16, plus the position
+// (0-15) in the block of that month's last day, 15 when it lasts through
+// the block. A day at position r of block b is in month
+// (kBlock[b] >> 4) + (r > (kBlock[b] & 15)).
+static_assert(kMonthCount < (1 << (16 - kBlockShift)));
+constexpr auto kBlock = [] {
+    std::array<uint16_t, kBlocks> t{};
+    int32_t m = 0;
+    for (int32_t b = 0; b < kBlocks; ++b) {
+        const int32_t first = b * kBlockDays;
+        while (kMonthStarts.start[m + 1] <= first) ++m;
+        const int32_t last = std::min(kMonthStarts.start[m + 1] - 1 - first, kBlockDays - 1);
+        t[static_cast<std::size_t>(b)] = static_cast<uint16_t>(m << kBlockShift | last);
+    }
+    return t;
+}();
+
+// The record of the day `d` days from the first new year, d in [0, kSpan).
+constexpr HkLunarDay record(uint32_t d) {
+    const uint32_t block = kBlock[d >> kBlockShift];
+    const uint32_t m = (block >> kBlockShift) + ((d & (kBlockDays - 1)) > (block & (kBlockDays - 1)));
+    return std::bit_cast<HkLunarDay>(kMonthStarts.base[m] + d * kDayOne);
 }
-constexpr int32_t new_year(int32_t i) { return i < kYearCount ? kCompiled[static_cast<std::size_t>(i)].new_year : kEnd; }
-constexpr int32_t year_index(int32_t jd) {
-    int32_t i = estimate(jd);
-    i -= jd < new_year(i);
-    return i + (jd >= new_year(i + 1));
+
+// The blocks and months agree with the compiled years on every day: each
+// year's months in order, each month's days numbered from 1.
+constexpr bool records_agree() {
+    int32_t d = 0;
+    for (std::size_t i = 0; i < kYears; ++i) {
+        const Year& y = kCompiled[i];
+        for (int32_t s = 0; s < y.months(); ++s) {
+            const int32_t month = y.month(s);
+            for (int32_t day = 1; day <= y.offset(s + 1) - y.offset(s); ++day, ++d) {
+                const HkLunarDay l = record(static_cast<uint32_t>(d));
+                if (l.year != kFirstYear + static_cast<int32_t>(i) || l.month != (month < 0 ? -month : month) ||
+                    l.day != day || l.leap != (month < 0) || l.missing != 0)
+                    return false;
+            }
+        }
+    }
+    return d == kSpan;
 }
-// The estimate is monotone: the first and last day of each year bound it.
-constexpr bool estimates_close() {
-    for (int32_t i = 0; i < kYearCount; ++i)
-        if (estimate(new_year(i)) < i - 1 || estimate(new_year(i + 1) - 1) > i + 1) return false;
-    return true;
-}
-static_assert(estimates_close());
+static_assert(records_agree());
 
 }  // namespace
 
@@ -208,30 +278,25 @@ extern "C" hk_status hk_lunar_month_days(int32_t lunar_year, int32_t month, int3
     return HK_OK;
 }
 
-extern "C" hk_status hk_days_to_lunar(const int64_t* days, size_t n, HkLunarDay* out, size_t* first_bad) {
+namespace {
+
+// The lunar date of each day of a column of T.
+template <typename T>
+hk_status to_lunar(const T* days, size_t n, HkLunarDay* out, size_t* first_bad) {
     if (n > 0 && (!days || !out)) return columns::refuse(HK_ENULL, n, first_bad);
     constexpr int64_t kFirst = lunar::kCompiled[0].new_year - columns::kEpochJD0;
-    constexpr auto kSpan = static_cast<uint64_t>(lunar::kEnd - lunar::kCompiled[0].new_year);
+    constexpr auto kSpan = static_cast<uint64_t>(lunar::kSpan);
     return columns::run(
-        n, first_bad, [&](size_t i) { return days[i] == HK_NAT || columns::offset(days[i], kFirst) < kSpan ? HK_OK : HK_ERANGE; },
+        n, first_bad, [&](size_t i) { return columns::is_nat(days[i]) || columns::offset(days[i], kFirst) < kSpan ? HK_OK : HK_ERANGE; },
         [&](size_t i) {
-            if (days[i] == HK_NAT) {
-                out[i] = HkLunarDay{0, 0, 0, 0, 1};
-                return;
-            }
-            const auto jd = static_cast<int32_t>(days[i] + columns::kEpochJD0);
-            const int32_t li = lunar::year_index(jd);
-            const auto d = static_cast<uint32_t>(jd - lunar::kCompiled[static_cast<std::size_t>(li)].new_year);  // [0, 384]
-            const lunar::Slots& ly = lunar::kSlots[static_cast<std::size_t>(li)];
-            uint32_t s = d / 30;  // no later than the true slot, at most one before
-            s += ly.start[s + 1] <= d;
-            const int32_t month = ly.month_of[s];
-            out[i] = HkLunarDay{lunar::kFirstYear + li, static_cast<int8_t>(month < 0 ? -month : month),
-                                static_cast<int8_t>(d - ly.start[s] + 1), static_cast<uint8_t>(month < 0), 0};
+            out[i] = columns::is_nat(days[i]) ? std::bit_cast<HkLunarDay>(lunar::kMissing)
+                                              : lunar::record(static_cast<uint32_t>(columns::offset(days[i], kFirst)));
         });
 }
 
-extern "C" hk_status hk_days_from_lunar(const HkLunarDay* lunar_days, size_t n, int64_t* out, size_t* first_bad) {
+// The day count of T of each lunar record.
+template <typename T>
+hk_status from_lunar(const HkLunarDay* lunar_days, size_t n, T* out, size_t* first_bad) {
     if (n > 0 && (!lunar_days || !out)) return columns::refuse(HK_ENULL, n, first_bad);
     // The JD0 of a lunar record that is not missing, or -1 with the error in *s.
     const auto jd = [&](const HkLunarDay& l, hk_status& status) {
@@ -247,5 +312,25 @@ extern "C" hk_status hk_days_from_lunar(const HkLunarDay* lunar_days, size_t n, 
     hk_status status = HK_OK;
     return columns::run(
         n, first_bad, [&](size_t i) { return lunar_days[i].missing || jd(lunar_days[i], status) >= 0 ? HK_OK : status; },
-        [&](size_t i) { out[i] = lunar_days[i].missing ? HK_NAT : jd(lunar_days[i], status) - columns::kEpochJD0; });
+        [&](size_t i) {
+            out[i] = lunar_days[i].missing ? columns::kNat<T> : static_cast<T>(jd(lunar_days[i], status) - columns::kEpochJD0);
+        });
+}
+
+}  // namespace
+
+// The lunar columns for int64_t and int32_t (date32) elements alike.
+
+extern "C" hk_status hk_days_to_lunar(const int64_t* days, size_t n, HkLunarDay* out, size_t* first_bad) {
+    return to_lunar(days, n, out, first_bad);
+}
+extern "C" hk_status hk_days32_to_lunar(const int32_t* days, size_t n, HkLunarDay* out, size_t* first_bad) {
+    return to_lunar(days, n, out, first_bad);
+}
+
+extern "C" hk_status hk_days_from_lunar(const HkLunarDay* lunar_days, size_t n, int64_t* out, size_t* first_bad) {
+    return from_lunar(lunar_days, n, out, first_bad);
+}
+extern "C" hk_status hk_days32_from_lunar(const HkLunarDay* lunar_days, size_t n, int32_t* out, size_t* first_bad) {
+    return from_lunar(lunar_days, n, out, first_bad);
 }
