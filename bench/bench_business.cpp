@@ -2,7 +2,8 @@
 // function against the classic date_to_JD0 on the same dates, adding n
 // business days for small and large n and against QuantLib's HongKong
 // calendar, a year's general holidays, and the column functions over all the
-// dates in one call (their "elements" counter: bench/table.py divides by it).
+// dates in one call, int64_t days and two as int32_t (date32) days (their
+// "elements" counter: bench/table.py divides by it).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -49,20 +50,22 @@ void bm_scalar(benchmark::State& state, F f) {
     }
 }
 
-// The inputs as day counts since 1970-01-01.
-const std::vector<int64_t> g_counts = [] {
-    std::vector<int64_t> out;
+// The inputs as day counts since 1970-01-01, of element type T (int64_t, or int32_t for date32).
+template <typename T>
+std::vector<T> counts() {
+    std::vector<T> out;
     const Date epoch{1970, 1, 1};
-    for (const Date& d : g_days) out.push_back(static_cast<int64_t>(date_to_JD0(&d) - date_to_JD0(&epoch)));
+    for (const Date& d : g_days) out.push_back(static_cast<T>(date_to_JD0(&d) - date_to_JD0(&epoch)));
     return out;
-}();
+}
 
 // A column function over all the inputs per iteration.
-template <typename F>
+template <typename T, typename F>
 void bm_column(benchmark::State& state, F f) {
-    std::vector<int64_t> out(kInputs);
+    const std::vector<T> in = counts<T>();
+    std::vector<T> out(kInputs);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(f(g_counts.data(), out.data()));
+        benchmark::DoNotOptimize(f(in.data(), out.data()));
         benchmark::ClobberMemory();
     }
     state.counters["elements"] = kInputs;
@@ -147,21 +150,27 @@ void compare_quantlib() {
     benchmark::RegisterBenchmark("is_holiday_general/1998-2095/hkcal", bm_scalar<hk_status (*)(const Date&, const Date&)>,
                                  [](const Date& d, const Date&) { int32_t y = 0; return hk_is_holiday(&d, HK_GENERAL, 0, HK_NO_REST_DAY, &y) + y; });
     using Column = hk_status (*)(const int64_t*, int64_t*);
-    benchmark::RegisterBenchmark("days_is_business_day/1998-2095/hkcal", bm_column<Column>, [](const int64_t* d, int64_t* o) {
+    benchmark::RegisterBenchmark("days_is_business_day/1998-2095/hkcal", bm_column<int64_t, Column>, [](const int64_t* d, int64_t* o) {
         return hk_days_is_business_day(d, kInputs, HK_MON_FRI, reinterpret_cast<uint8_t*>(o), nullptr);
     });
-    benchmark::RegisterBenchmark("days_is_holiday_general/1998-2095/hkcal", bm_column<Column>, [](const int64_t* d, int64_t* o) {
+    benchmark::RegisterBenchmark("days_is_holiday_general/1998-2095/hkcal", bm_column<int64_t, Column>, [](const int64_t* d, int64_t* o) {
         return hk_days_is_holiday(d, kInputs, HK_GENERAL, 0, HK_NO_REST_DAY, reinterpret_cast<uint8_t*>(o), nullptr);
     });
-    benchmark::RegisterBenchmark("days_add_business_days(2)/1998-2095/hkcal", bm_column<Column>,
+    benchmark::RegisterBenchmark("days_add_business_days(2)/1998-2095/hkcal", bm_column<int64_t, Column>,
                                  [](const int64_t* d, int64_t* o) { return hk_days_add_business_days(d, kInputs, 2, HK_MON_FRI, o, nullptr); });
-    benchmark::RegisterBenchmark("days_add_business_days(1000)/1998-2095/hkcal", bm_column<Column>,
+    benchmark::RegisterBenchmark("days_add_business_days(1000)/1998-2095/hkcal", bm_column<int64_t, Column>,
                                  [](const int64_t* d, int64_t* o) { return hk_days_add_business_days(d, kInputs, 1000, HK_MON_FRI, o, nullptr); });
-    benchmark::RegisterBenchmark("days_roll_modified_following/1998-2095/hkcal", bm_column<Column>,
+    benchmark::RegisterBenchmark("days_roll_modified_following/1998-2095/hkcal", bm_column<int64_t, Column>,
                                  [](const int64_t* d, int64_t* o) { return hk_days_roll(d, kInputs, HK_MODIFIED_FOLLOWING, HK_MON_FRI, o, nullptr); });
-    benchmark::RegisterBenchmark("days_business_days_between/1998-2095/hkcal", bm_column<Column>,
+    benchmark::RegisterBenchmark("days_business_days_between/1998-2095/hkcal", bm_column<int64_t, Column>,
                                  [](const int64_t* d, int64_t* o) { return hk_days_business_days_between(d, d + 1, kInputs - 1, HK_MON_FRI, o, nullptr); });
-    benchmark::RegisterBenchmark("days_to_lunar/1998-2095/hkcal", bm_column<Column>,
+    using Column32 = hk_status (*)(const int32_t*, int32_t*);
+    benchmark::RegisterBenchmark("days32_is_business_day/1998-2095/hkcal", bm_column<int32_t, Column32>, [](const int32_t* d, int32_t* o) {
+        return hk_days32_is_business_day(d, kInputs, HK_MON_FRI, reinterpret_cast<uint8_t*>(o), nullptr);
+    });
+    benchmark::RegisterBenchmark("days32_add_business_days(2)/1998-2095/hkcal", bm_column<int32_t, Column32>,
+                                 [](const int32_t* d, int32_t* o) { return hk_days32_add_business_days(d, kInputs, 2, HK_MON_FRI, o, nullptr); });
+    benchmark::RegisterBenchmark("days_to_lunar/1998-2095/hkcal", bm_column<int64_t, Column>,
                                  [](const int64_t* d, int64_t* o) { return hk_days_to_lunar(d, kInputs, reinterpret_cast<HkLunarDay*>(o), nullptr); });
     benchmark::RegisterBenchmark("date_to_lunar/1998-2095/hkcal", bm_scalar<hk_status (*)(const Date&, const Date&)>,
                                  [](const Date& d, const Date&) { Date r{}; return hk_date_to_lunar(&d, &r) + r.day; });

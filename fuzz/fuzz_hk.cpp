@@ -150,9 +150,67 @@ void business(Input& in) {
         fail(text(d), " rolled to ", text(rolled.value), ", not a business day");
 }
 
+// Answers of a date32 column and its int64_t twin that agree.
+bool same(int64_t wide, int32_t narrow) { return wide == (narrow == HK_NAT32 ? HK_NAT : narrow); }
+bool same(uint8_t wide, uint8_t narrow) { return wide == narrow; }
+bool same(const HkLunarDay& wide, const HkLunarDay& narrow) { return std::memcmp(&wide, &narrow, sizeof wide) == 0; }
+
+// A date32 column call and its int64_t twin on the same values: the same
+// status and first bad element, and each answer the same (nothing written on an error).
+template <typename Wide, typename Narrow, typename F64, typename F32>
+void twins(const char* name, size_t n, F64 f64, F32 f32) {
+    Guarded<std::array<Wide, 8>> wide;
+    Guarded<std::array<Narrow, 8>> narrow;
+    size_t bad64 = 0, bad32 = 0;
+    const hk_status s64 = f64(wide.value.data(), &bad64), s32 = f32(narrow.value.data(), &bad32);
+    if (s64 != s32 || bad64 != bad32)
+        fail(name, ": date32 ", text(s32), " at ", text(bad32), ", int64 ", text(s64), " at ", text(bad64));
+    if (s32 != HK_OK && !narrow.untouched()) fail(name, ": an error wrote its date32 output");
+    for (size_t i = 0; s32 == HK_OK && i < n; ++i)
+        if (!same(wide.value[i], narrow.value[i])) fail(name, ": date32 element ", text(i), " differs");
+}
+
+// The date32 columns on the days and steps cut to int32_t, against the int64_t ones on the same values.
+void columns32(const std::array<int64_t, 8>& days64, const std::array<int64_t, 8>& steps64, size_t n, uint8_t mask,
+               int32_t convention, const std::array<HkLunarDay, 8>& lunar) {
+    std::array<int32_t, 8> d{}, s{};
+    std::array<int64_t, 8> wd{}, ws{};
+    for (size_t i = 0; i < 8; ++i) {
+        d[i] = days64[i] == HK_NAT ? HK_NAT32 : static_cast<int32_t>(days64[i]), wd[i] = d[i] == HK_NAT32 ? HK_NAT : d[i];
+        s[i] = static_cast<int32_t>(steps64[i]), ws[i] = s[i] == HK_NAT32 ? HK_NAT : s[i];
+    }
+    // Each function called as hk_days_F over the widened values (D, S) and as hk_days32_F over the cut ones.
+#define TWINS(Wide, Narrow, F, ...)                                                                  \
+    twins<Wide, Narrow>(                                                                             \
+        "hk_days32_" #F, n,                                                                          \
+        [&](Wide* o, size_t* b) {                                                                    \
+            [[maybe_unused]] const int64_t *D = wd.data(), *S = ws.data();                           \
+            return hk_days_##F(__VA_ARGS__, o, b);                                                   \
+        },                                                                                           \
+        [&](Narrow* o, size_t* b) {                                                                  \
+            [[maybe_unused]] const int32_t *D = d.data(), *S = s.data();                             \
+            return hk_days32_##F(__VA_ARGS__, o, b);                                                 \
+        })
+    const int32_t step = s[0];
+    TWINS(uint8_t, uint8_t, is_business_day, D, n, mask);
+    TWINS(uint8_t, uint8_t, is_holiday, D, n, mask & 3, mask >> 2 & 3, convention);
+    TWINS(int64_t, int32_t, add_business_days, D, n, step, mask);
+    TWINS(int64_t, int32_t, add_business_days_each, D, S, n, mask);
+    TWINS(int64_t, int32_t, roll, D, n, convention, mask);
+    TWINS(int64_t, int32_t, business_days_between, D, S, n, mask);
+    TWINS(uint8_t, uint8_t, xhkg_is_trading_day, D, n);
+    TWINS(int64_t, int32_t, xhkg_add_trading_days, D, n, step);
+    TWINS(int64_t, int32_t, xhkg_roll, D, n, convention);
+    TWINS(int64_t, int32_t, xhkg_trading_days_between, D, S, n);
+    TWINS(HkLunarDay, HkLunarDay, to_lunar, D, n);
+    TWINS(int64_t, int32_t, from_lunar, lunar.data(), n);
+#undef TWINS
+}
+
 // Columns of up to 8 day counts, most of them near the covered days, NaT and
 // any value among them: an error writes nothing and names the first bad
-// element or none (n), and each answer of a call that succeeds is the scalar's.
+// element or none (n), and each answer of a call that succeeds is the scalar's;
+// the date32 columns answer as the int64_t ones on the same values.
 void columns(Input& in) {
     using Column = std::array<int64_t, 8>;
     Column days{}, steps{};
@@ -205,6 +263,7 @@ void columns(Input& in) {
         (hk_days_from_lunar(lunar.value.data(), n, lunar_back.value.data(), &bad) != HK_OK ||
          !std::equal(days.begin(), days.begin() + static_cast<std::ptrdiff_t>(n), lunar_back.value.begin())))
         fail("a column of lunar dates does not convert back");
+    columns32(days, steps, n, mask, convention, lunar.value);
 }
 
 void exchange(Input& in) {

@@ -438,6 +438,55 @@ HKCAL_HK_API hk_status hk_days_to_lunar(const int64_t* days, size_t n, HkLunarDa
  * year lacks, a day past the month's length or leap not 0 or 1. */
 HKCAL_HK_API hk_status hk_days_from_lunar(const HkLunarDay* lunar, size_t n, int64_t* out, size_t* first_bad);
 
+/* ---- Columns of date32 --------------------------------------------------- */
+
+/* hk_days32_X is hk_days_X over int32_t day counts since 1970-01-01, Arrow's
+ * date32, with the same checks, errors, *first_bad and answers. Steps and
+ * counts are int32_t too, the element type: 1997-2100 holds 37985 days, so
+ * every step that can succeed and every count fits, and a step column of
+ * Arrow's int32 is passed as it is. HK_NAT32 (INT32_MIN, a day some 5.9
+ * million years from 1970, never a covered one) is the missing date: a test
+ * gives 0 for it, a date or a count gives HK_NAT32. Arrow marks nulls in a
+ * validity bitmap instead and leaves the values under them unspecified: write
+ * HK_NAT32 under every null before the call (or any covered day, and ignore
+ * those answers), then give the answer column the input's bitmap (for a
+ * count, the AND of both inputs' bitmaps). */
+#define HK_NAT32 INT32_MIN
+
+/* out[i] = 1 when days[i] is a business day, else 0 (hk_days_is_business_day). */
+HKCAL_HK_API hk_status hk_days32_is_business_day(const int32_t* days, size_t n, uint8_t workdays, uint8_t* out,
+                                                 size_t* first_bad);
+/* out[i] = 1 when days[i] is a holiday of the list named, else 0 (hk_days_is_holiday). */
+HKCAL_HK_API hk_status hk_days32_is_holiday(const int32_t* days, size_t n, uint32_t kind, uint32_t options,
+                                            int32_t rest_day, uint8_t* out, size_t* first_bad);
+/* out[i] = days[i] moved step business days (hk_days_add_business_days). */
+HKCAL_HK_API hk_status hk_days32_add_business_days(const int32_t* days, size_t n, int32_t step, uint8_t workdays,
+                                                   int32_t* out, size_t* first_bad);
+/* out[i] = days[i] moved steps[i] business days (hk_days_add_business_days_each). */
+HKCAL_HK_API hk_status hk_days32_add_business_days_each(const int32_t* days, const int32_t* steps, size_t n,
+                                                        uint8_t workdays, int32_t* out, size_t* first_bad);
+/* out[i] = days[i] rolled by a convention (hk_days_roll). */
+HKCAL_HK_API hk_status hk_days32_roll(const int32_t* days, size_t n, int32_t convention, uint8_t workdays,
+                                      int32_t* out, size_t* first_bad);
+/* out[i] = the business days from start[i] to end[i] (hk_days_business_days_between). */
+HKCAL_HK_API hk_status hk_days32_business_days_between(const int32_t* start, const int32_t* end, size_t n,
+                                                       uint8_t workdays, int32_t* out, size_t* first_bad);
+/* out[i] = 1 when days[i] is a trading day, else 0 (hk_days_xhkg_is_trading_day). */
+HKCAL_HK_API hk_status hk_days32_xhkg_is_trading_day(const int32_t* days, size_t n, uint8_t* out, size_t* first_bad);
+/* out[i] = days[i] moved step trading days (hk_days_xhkg_add_trading_days). */
+HKCAL_HK_API hk_status hk_days32_xhkg_add_trading_days(const int32_t* days, size_t n, int32_t step, int32_t* out,
+                                                       size_t* first_bad);
+/* out[i] = days[i] rolled to a trading day by a convention (hk_days_xhkg_roll). */
+HKCAL_HK_API hk_status hk_days32_xhkg_roll(const int32_t* days, size_t n, int32_t convention, int32_t* out,
+                                           size_t* first_bad);
+/* out[i] = the trading days from start[i] to end[i] (hk_days_xhkg_trading_days_between). */
+HKCAL_HK_API hk_status hk_days32_xhkg_trading_days_between(const int32_t* start, const int32_t* end, size_t n,
+                                                           int32_t* out, size_t* first_bad);
+/* out[i] = the lunar date of days[i] (hk_days_to_lunar). */
+HKCAL_HK_API hk_status hk_days32_to_lunar(const int32_t* days, size_t n, HkLunarDay* out, size_t* first_bad);
+/* out[i] = the day of lunar[i], HK_NAT32 for a missing record (hk_days_from_lunar). */
+HKCAL_HK_API hk_status hk_days32_from_lunar(const HkLunarDay* lunar, size_t n, int32_t* out, size_t* first_bad);
+
 #ifdef __cplusplus
 }
 #endif

@@ -4,6 +4,8 @@
 // within it, where every answer must equal the scalar's.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
 #include <vector>
 
 #include "hk/civil.hpp"
@@ -123,6 +125,84 @@ TEST(HkColumns, LunarDatesOfEveryDayAndBack) {
     EXPECT_TRUE(hk_days_from_lunar(invalid + 3, 1, back.data(), &bad) == HK_EINVAL && bad == 0 && back == untouched);
     EXPECT_TRUE(hk_days_roll(nullptr, 1, HK_PRECEDING, HK_MON_FRI, back.data(), &bad) == HK_ENULL && bad == 1);
     EXPECT_TRUE(hk_days_roll(nullptr, 0, HK_PRECEDING, 0x80, nullptr, nullptr) == HK_EINVAL);
+}
+
+// The date32 columns and their int64_t twins, by element type.
+#define HK_COLUMNS(X)                                                                                                    \
+    X(is_business_day) X(is_holiday) X(add_business_days) X(add_business_days_each) X(roll) X(business_days_between) \
+    X(xhkg_is_trading_day) X(xhkg_add_trading_days) X(xhkg_roll) X(xhkg_trading_days_between) X(to_lunar) X(from_lunar)
+#define HK_COLUMN64(f) static constexpr auto f = hk_days_##f;
+#define HK_COLUMN32(f) static constexpr auto f = hk_days32_##f;
+template <typename T>
+struct Api;
+template <>
+struct Api<int64_t> { HK_COLUMNS(HK_COLUMN64) };
+template <>
+struct Api<int32_t> { HK_COLUMNS(HK_COLUMN32) };
+
+// Column op over [from, to) of the span (day counts, NaT as HK_NAT) as elements of T: its status,
+// first bad element and every answer widened to int64_t (NaT as HK_NAT, a lunar record's 8 bytes, 42 untouched).
+template <typename T>
+std::vector<int64_t> call(int op, uint8_t mask, const std::vector<int64_t>& span, const std::vector<HkLunarDay>& lunar,
+                          size_t from, size_t to) {
+    const size_t n = to - from, half = span.size() / 2;
+    std::vector<T> days, steps, ends;
+    const auto narrow = [](int64_t d) { return d == HK_NAT ? std::numeric_limits<T>::min() : static_cast<T>(d); };
+    for (size_t i = from; i < to; ++i) {
+        days.push_back(narrow(span[i]));
+        steps.push_back(static_cast<T>(i % 41) - 20);
+        ends.push_back(narrow(span[i < half ? i + 400 : i - 400]));  // counts forward and back
+    }
+    std::vector<uint8_t> flags(n, kUntouched);
+    std::vector<T> out(n, kUntouched);
+    std::vector<HkLunarDay> records(n, HkLunarDay{kUntouched, kUntouched, kUntouched, kUntouched, kUntouched});
+    size_t bad = 99;
+    const T* d = days.data();
+    using A = Api<T>;
+    hk_status s = HK_OK;
+    switch (op) {
+        case 0: s = A::is_business_day(d, n, mask, flags.data(), &bad); break;
+        case 1: s = A::is_holiday(d, n, HK_STATUTORY, HK_CHRISTMAS, 6, flags.data(), &bad); break;
+        case 2: s = A::add_business_days(d, n, -3, mask, out.data(), &bad); break;
+        case 3: s = A::add_business_days_each(d, steps.data(), n, mask, out.data(), &bad); break;
+        case 4: s = A::business_days_between(d, ends.data(), n, mask, out.data(), &bad); break;
+        case 5: s = A::xhkg_is_trading_day(d, n, flags.data(), &bad); break;
+        case 6: s = A::xhkg_add_trading_days(d, n, 2, out.data(), &bad); break;
+        case 7: s = A::xhkg_trading_days_between(d, ends.data(), n, out.data(), &bad); break;
+        case 8: s = A::to_lunar(d, n, records.data(), &bad); break;
+        case 9: s = A::from_lunar(lunar.data() + from, n, out.data(), &bad); break;
+        default: s = op < 14 ? A::roll(d, n, op - 10, mask, out.data(), &bad) : A::xhkg_roll(d, n, op - 14, out.data(), &bad);
+    }
+    std::vector<int64_t> outcome{s, static_cast<int64_t>(bad)};
+    for (size_t i = 0; i < n; ++i) {
+        int64_t packed = 0;
+        std::memcpy(&packed, &records[i], sizeof packed);
+        outcome.insert(outcome.end(), {flags[i], out[i] == std::numeric_limits<T>::min() ? HK_NAT : out[i], packed});
+    }
+    return outcome;
+}
+
+TEST(HkColumns, Date32EqualsInt64OnEveryDay) {
+    const int64_t first = day_of({1901, 2, 18}), last = day_of({2101, 1, 29});  // a day past each end of the lunar dates
+    std::vector<int64_t> span;
+    for (int64_t d = first; d <= last; ++d) span.push_back(span.size() % 97 == 50 ? HK_NAT : d);
+    const auto at = [&](const Date& d) { return static_cast<size_t>(day_of(d) - first); };
+    const size_t n = span.size();
+    // The lunar records of the span, and one a year outside lunar years at each end.
+    std::vector<HkLunarDay> lunar(n, HkLunarDay{2101, 1, 1, 0, 0});
+    lunar[0].year = 1900;
+    ASSERT_EQ(hk_days_to_lunar(span.data() + 1, n - 2, lunar.data() + 1, nullptr), HK_OK);
+    // Windows of the span: wholly covered ones, ones that start or end outside (the first bad element at 0 or inside).
+    const size_t windows[][2] = {{0, n}, {1, n - 1}, {at({1997, 1, 1}), at({2101, 1, 1})}, {at({1997, 3, 1}), at({2100, 11, 1})},
+                                 {at({1997, 3, 1}), n}, {at({1996, 12, 31}), at({2100, 11, 1})}};
+    for (const uint8_t mask : {HK_MON_FRI, uint8_t{0xC1}, uint8_t{0}}) {
+        for (int op = 0; op < 18; ++op) {
+            for (const auto& w : windows) {
+                const std::vector<int64_t> wide = call<int64_t>(op, mask, span, lunar, w[0], w[1]);
+                ASSERT_TRUE(wide == call<int32_t>(op, mask, span, lunar, w[0], w[1])) << op << " " << w[0] << " " << int{mask};
+            }
+        }
+    }
 }
 
 }  // namespace

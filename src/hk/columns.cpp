@@ -1,5 +1,5 @@
-// The business-day and holiday columns (hk_days_*): the engine over the
-// general holidays, element by element, after every element is checked.
+// The business-day and holiday columns (hk_days_*, hk_days32_*): the engine
+// over the general holidays, element by element, after every element is checked.
 #include <array>
 
 #include "hk/business_engine.hpp"
@@ -42,15 +42,10 @@ private:
     std::array<bool, business::kYears> made_{};
 };
 
-}  // namespace
-
-extern "C" hk_status hk_days_is_business_day(const int64_t* days, size_t n, uint8_t workdays, uint8_t* out,
-                                             size_t* first_bad) {
-    return is_open<General>(days, n, workdays, out, first_bad);
-}
-
-extern "C" hk_status hk_days_is_holiday(const int64_t* days, size_t n, uint32_t kind, uint32_t options,
-                                        int32_t rest_day, uint8_t* out, size_t* first_bad) {
+// Whether each day is in the list of its year that kind, options and rest_day name.
+template <typename T>
+hk_status is_holiday(const T* days, size_t n, uint32_t kind, uint32_t options, int32_t rest_day, uint8_t* out,
+                     size_t* first_bad) {
     if (n > 0 && (!days || !out)) return refuse(HK_ENULL, n, first_bad);
     const Date probe{2000, 1, 1};  // the arguments checked as hk_is_holiday checks them
     int32_t ignored = 0;
@@ -58,28 +53,63 @@ extern "C" hk_status hk_days_is_holiday(const int64_t* days, size_t n, uint32_t 
     Lists lists(kind, options, rest_day);
     return columns::run(
         n, first_bad, [&](size_t i) { return check_day(days[i]); },
-        [&](size_t i) { out[i] = days[i] != HK_NAT && lists.holds(at(days[i])); });
+        [&](size_t i) { out[i] = !is_nat(days[i]) && lists.holds(at(days[i])); });
+}
+
+}  // namespace
+
+// Each column of day counts for int64_t and int32_t (date32) elements alike.
+
+extern "C" hk_status hk_days_is_business_day(const int64_t* days, size_t n, uint8_t workdays, uint8_t* out,
+                                             size_t* first_bad) {
+    return is_open<General>(days, n, workdays, out, first_bad);
+}
+extern "C" hk_status hk_days32_is_business_day(const int32_t* days, size_t n, uint8_t workdays, uint8_t* out,
+                                               size_t* first_bad) {
+    return is_open<General>(days, n, workdays, out, first_bad);
+}
+
+extern "C" hk_status hk_days_is_holiday(const int64_t* days, size_t n, uint32_t kind, uint32_t options,
+                                        int32_t rest_day, uint8_t* out, size_t* first_bad) {
+    return is_holiday(days, n, kind, options, rest_day, out, first_bad);
+}
+extern "C" hk_status hk_days32_is_holiday(const int32_t* days, size_t n, uint32_t kind, uint32_t options,
+                                          int32_t rest_day, uint8_t* out, size_t* first_bad) {
+    return is_holiday(days, n, kind, options, rest_day, out, first_bad);
 }
 
 extern "C" hk_status hk_days_add_business_days(const int64_t* days, size_t n, int64_t step, uint8_t workdays,
                                                int64_t* out, size_t* first_bad) {
-    if (n > 0 && (!days || !out)) return refuse(HK_ENULL, n, first_bad);
-    // One step for all: an answer can only run past the end its step points to.
-    return add<General>(days, n, workdays, true, out, first_bad, [&](size_t) { return step; });
+    return add_step<General>(days, n, step, workdays, out, first_bad);
+}
+extern "C" hk_status hk_days32_add_business_days(const int32_t* days, size_t n, int32_t step, uint8_t workdays,
+                                                 int32_t* out, size_t* first_bad) {
+    return add_step<General>(days, n, step, workdays, out, first_bad);
 }
 
 extern "C" hk_status hk_days_add_business_days_each(const int64_t* days, const int64_t* steps, size_t n,
                                                     uint8_t workdays, int64_t* out, size_t* first_bad) {
-    if (n > 0 && (!days || !steps || !out)) return refuse(HK_ENULL, n, first_bad);
-    return add<General>(days, n, workdays, false, out, first_bad, [&](size_t i) { return steps[i]; });
+    return add_each<General>(days, steps, n, workdays, out, first_bad);
+}
+extern "C" hk_status hk_days32_add_business_days_each(const int32_t* days, const int32_t* steps, size_t n,
+                                                      uint8_t workdays, int32_t* out, size_t* first_bad) {
+    return add_each<General>(days, steps, n, workdays, out, first_bad);
 }
 
 extern "C" hk_status hk_days_roll(const int64_t* days, size_t n, int32_t convention, uint8_t workdays, int64_t* out,
                                   size_t* first_bad) {
     return roll<General>(days, n, convention, workdays, out, first_bad);
 }
+extern "C" hk_status hk_days32_roll(const int32_t* days, size_t n, int32_t convention, uint8_t workdays, int32_t* out,
+                                    size_t* first_bad) {
+    return roll<General>(days, n, convention, workdays, out, first_bad);
+}
 
 extern "C" hk_status hk_days_business_days_between(const int64_t* start, const int64_t* end, size_t n,
                                                    uint8_t workdays, int64_t* out, size_t* first_bad) {
+    return between<General>(start, end, n, workdays, out, first_bad);
+}
+extern "C" hk_status hk_days32_business_days_between(const int32_t* start, const int32_t* end, size_t n,
+                                                     uint8_t workdays, int32_t* out, size_t* first_bad) {
     return between<General>(start, end, n, workdays, out, first_bad);
 }

@@ -283,19 +283,25 @@ extern "C" hk_status hk_lunar_month_days(int32_t lunar_year, int32_t month, int3
     return HK_OK;
 }
 
-extern "C" hk_status hk_days_to_lunar(const int64_t* days, size_t n, HkLunarDay* out, size_t* first_bad) {
+namespace {
+
+// The lunar date of each day of a column of T.
+template <typename T>
+hk_status to_lunar(const T* days, size_t n, HkLunarDay* out, size_t* first_bad) {
     if (n > 0 && (!days || !out)) return columns::refuse(HK_ENULL, n, first_bad);
     constexpr int64_t kFirst = lunar::kCompiled[0].new_year - columns::kEpochJD0;
     constexpr auto kSpan = static_cast<uint64_t>(lunar::kSpan);
     return columns::run(
-        n, first_bad, [&](size_t i) { return days[i] == HK_NAT || columns::offset(days[i], kFirst) < kSpan ? HK_OK : HK_ERANGE; },
+        n, first_bad, [&](size_t i) { return columns::is_nat(days[i]) || columns::offset(days[i], kFirst) < kSpan ? HK_OK : HK_ERANGE; },
         [&](size_t i) {
-            out[i] = days[i] == HK_NAT ? std::bit_cast<HkLunarDay>(lunar::kMissing)
-                                       : lunar::record(static_cast<uint32_t>(columns::offset(days[i], kFirst)));
+            out[i] = columns::is_nat(days[i]) ? std::bit_cast<HkLunarDay>(lunar::kMissing)
+                                              : lunar::record(static_cast<uint32_t>(columns::offset(days[i], kFirst)));
         });
 }
 
-extern "C" hk_status hk_days_from_lunar(const HkLunarDay* lunar_days, size_t n, int64_t* out, size_t* first_bad) {
+// The day count of T of each lunar record.
+template <typename T>
+hk_status from_lunar(const HkLunarDay* lunar_days, size_t n, T* out, size_t* first_bad) {
     if (n > 0 && (!lunar_days || !out)) return columns::refuse(HK_ENULL, n, first_bad);
     // The JD0 of a lunar record that is not missing, or -1 with the error in *s.
     const auto jd = [&](const HkLunarDay& l, hk_status& status) {
@@ -311,5 +317,25 @@ extern "C" hk_status hk_days_from_lunar(const HkLunarDay* lunar_days, size_t n, 
     hk_status status = HK_OK;
     return columns::run(
         n, first_bad, [&](size_t i) { return lunar_days[i].missing || jd(lunar_days[i], status) >= 0 ? HK_OK : status; },
-        [&](size_t i) { out[i] = lunar_days[i].missing ? HK_NAT : jd(lunar_days[i], status) - columns::kEpochJD0; });
+        [&](size_t i) {
+            out[i] = lunar_days[i].missing ? columns::kNat<T> : static_cast<T>(jd(lunar_days[i], status) - columns::kEpochJD0);
+        });
+}
+
+}  // namespace
+
+// The lunar columns for int64_t and int32_t (date32) elements alike.
+
+extern "C" hk_status hk_days_to_lunar(const int64_t* days, size_t n, HkLunarDay* out, size_t* first_bad) {
+    return to_lunar(days, n, out, first_bad);
+}
+extern "C" hk_status hk_days32_to_lunar(const int32_t* days, size_t n, HkLunarDay* out, size_t* first_bad) {
+    return to_lunar(days, n, out, first_bad);
+}
+
+extern "C" hk_status hk_days_from_lunar(const HkLunarDay* lunar_days, size_t n, int64_t* out, size_t* first_bad) {
+    return from_lunar(lunar_days, n, out, first_bad);
+}
+extern "C" hk_status hk_days32_from_lunar(const HkLunarDay* lunar_days, size_t n, int32_t* out, size_t* first_bad) {
+    return from_lunar(lunar_days, n, out, first_bad);
 }

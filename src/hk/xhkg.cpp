@@ -210,22 +210,38 @@ extern "C" hk_status hk_xhkg_closures(int32_t year, HkXhkgClosure* out, size_t c
     return HK_OK;
 }
 
+// The trading-day columns for int64_t and int32_t (date32) elements alike.
+
 extern "C" hk_status hk_days_xhkg_is_trading_day(const int64_t* days, size_t n, uint8_t* out, size_t* first_bad) {
+    return columns::is_open<Exchange>(days, n, xhkg::kWeekdays, out, first_bad);
+}
+extern "C" hk_status hk_days32_xhkg_is_trading_day(const int32_t* days, size_t n, uint8_t* out, size_t* first_bad) {
     return columns::is_open<Exchange>(days, n, xhkg::kWeekdays, out, first_bad);
 }
 
 extern "C" hk_status hk_days_xhkg_add_trading_days(const int64_t* days, size_t n, int64_t step, int64_t* out,
                                                    size_t* first_bad) {
-    if (n > 0 && (!days || !out)) return columns::refuse(HK_ENULL, n, first_bad);
-    return columns::add<Exchange>(days, n, xhkg::kWeekdays, true, out, first_bad, [&](size_t) { return step; });
+    return columns::add_step<Exchange>(days, n, step, xhkg::kWeekdays, out, first_bad);
+}
+extern "C" hk_status hk_days32_xhkg_add_trading_days(const int32_t* days, size_t n, int32_t step, int32_t* out,
+                                                     size_t* first_bad) {
+    return columns::add_step<Exchange>(days, n, step, xhkg::kWeekdays, out, first_bad);
 }
 
 extern "C" hk_status hk_days_xhkg_roll(const int64_t* days, size_t n, int32_t convention, int64_t* out,
                                        size_t* first_bad) {
     return columns::roll<Exchange>(days, n, convention, xhkg::kWeekdays, out, first_bad);
 }
+extern "C" hk_status hk_days32_xhkg_roll(const int32_t* days, size_t n, int32_t convention, int32_t* out,
+                                         size_t* first_bad) {
+    return columns::roll<Exchange>(days, n, convention, xhkg::kWeekdays, out, first_bad);
+}
 
 extern "C" hk_status hk_days_xhkg_trading_days_between(const int64_t* start, const int64_t* end, size_t n, int64_t* out,
                                                        size_t* first_bad) {
+    return columns::between<Exchange>(start, end, n, xhkg::kWeekdays, out, first_bad);
+}
+extern "C" hk_status hk_days32_xhkg_trading_days_between(const int32_t* start, const int32_t* end, size_t n,
+                                                         int32_t* out, size_t* first_bad) {
     return columns::between<Exchange>(start, end, n, xhkg::kWeekdays, out, first_bad);
 }
