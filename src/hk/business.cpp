@@ -1,13 +1,11 @@
 // Business days 1997-2100: the engine over the general holidays.
-#include "hk/business_engine.hpp"
-#include "hk/holiday_table.hpp"
+#include "hk/business_general.hpp"
 #include "hkcal_hk.h"
 
 
 namespace {
 
 using namespace hkcal::hk::business;
-using General = Engine<hkcal::hk::table::kMonthHolidays>;
 
 hk_status write(bool found, Position p, Date* out) {
     if (!found) return HK_ERANGE;

@@ -9,7 +9,8 @@
 // business days is then a rank, an addition and a select: the month holding
 // a rank is found from a linear estimate and a count over a window of
 // months whose width the tables prove, and the day within it by the
-// select of a set bit.
+// select of a set bit (hk/bits.hpp). The tables are built at compile time
+// in one file per day set (business_tables.cpp, xhkg_tables.cpp).
 #pragma once
 
 #include <algorithm>
@@ -17,11 +18,15 @@
 #include <bit>
 #include <cstdint>
 
+#include "hk/bits.hpp"
 #include "hk/civil.hpp"
 #include "hk/holiday_law.hpp"
 #include "hkcal_hk.h"
 
 namespace hkcal::hk::business {
+
+using bits::count;
+using bits::select;
 
 inline constexpr int32_t kFirstYear = law::kFirstYear, kYears = law::kLastYear - law::kFirstYear + 1;
 inline constexpr int32_t kMonths = kYears * 12;                                  // 1248
@@ -115,149 +120,115 @@ constexpr uint64_t repeated(uint32_t mask) {
     return mask * kSixWeeks;
 }
 
-// ---- Bits -----------------------------------------------------------------------
+// ---- The tables ------------------------------------------------------------------
 
-// kBitsInByte[b]: the set bits of byte b. Counting by bytes keeps the four
-// look-ups side by side (no popcount instruction is assumed).
-inline constexpr auto kBitsInByte = [] {
-    std::array<uint8_t, 256> out{};
-    for (std::size_t b = 1; b < 256; ++b) out[b] = static_cast<uint8_t>((b & 1) + out[b / 2]);
-    return out;
-}();
-
-// Set bits of x, [0, 32].
-constexpr int32_t count(uint32_t x) {
-    return kBitsInByte[x & 0xFF] + kBitsInByte[x >> 8 & 0xFF] + kBitsInByte[x >> 16 & 0xFF] + kBitsInByte[x >> 24];
+// The open days of a month whose first day is weekday `weekday` (bit d: day d), for the
+// working weekdays `mask` and the month's shut days `shut`.
+constexpr uint32_t open_days(uint32_t mask, uint8_t weekday, uint32_t shut) {
+    return static_cast<uint32_t>(repeated(mask) >> weekday) & ~shut;
 }
 
-// kSelectInByte[b][r]: the position of the r-th set bit (from 0) of byte b, 8 where there is none.
-inline constexpr auto kSelectInByte = [] {
-    std::array<std::array<uint8_t, 8>, 256> out{};
-    for (uint32_t b = 0; b < 256; ++b) {
-        for (uint8_t& s : out[b]) s = 8;
-        for (uint32_t bit = 0, r = 0; bit < 8; ++bit)
-            if (b >> bit & 1) out[b][r++] = static_cast<uint8_t>(bit);
+// The month holding rank k is found from the estimate est(g) = g * kMonths /
+// total(mask) of a guide rank g, k - most(mask) <= g <= k, lowered by the
+// mask's lead, and a count over kWindow months. (A step's guide is its rank
+// before the count within the start month, so the estimate need not wait
+// for that count; most(mask) is the most open days of a month.)
+struct Reach {
+    int32_t lead = -kMonths;  // the most est(g) exceeds k's month, over k and g
+    int32_t lag = -kMonths;   // the most k's month exceeds est(g), over k and g
+};
+inline constexpr int32_t kWindow = 8;  // months counted; every table proves its reach fits (fits())
+
+// What the engine reads for one set of closed days: about 330 KB, built at
+// compile time in the one translation unit that defines it. Plain arrays:
+// the compiler evaluates their subscripts several times faster than
+// std::array's, which matters for 160,000 counts.
+struct Tables {
+    // shut[m]: the closed days of month m and the bits past its end.
+    uint32_t shut[kMonths];
+    // rank[mask][m]: open days before month m, m in [0, kMonths]; [0, kDays].
+    uint16_t rank[kMasks][kMonths + 1];
+    // scale[mask]: kMonths / total(mask) in 32-bit fixed point (a division at compile time, not per call).
+    uint64_t scale[kMasks];
+    Reach reach[kMasks];
+};
+
+// The tables of the closed days `closed`: a long evaluation, for one constexpr definition.
+constexpr Tables make_tables(const DaySet& closed) {
+    Tables t{};
+    for (std::size_t m = 0; m < kMonths; ++m) t.shut[m] = closed[m] | ~((uint32_t{1} << kMonthGrid[m].length) - 1);
+    // A mask's row is the row without its lowest weekday plus that weekday's row.
+    for (uint32_t w = 0; w < 7; ++w) {
+        auto& row = t.rank[1u << w];
+        for (std::size_t m = 0; m < kMonths; ++m)
+            row[m + 1] = static_cast<uint16_t>(row[m] + count(open_days(1u << w, kMonthGrid[m].weekday, t.shut[m])));
     }
-    return out;
-}();
-
-// The position [0, 31] of the r-th set bit (from 0) of x, for r < count(x);
-// in bounds (and meaningless) for any other r.
-constexpr int32_t select(uint32_t x, uint32_t r) {
-    const uint32_t b0 = kBitsInByte[x & 0xFF], b1 = kBitsInByte[x >> 8 & 0xFF], b2 = kBitsInByte[x >> 16 & 0xFF];
-    // The bytes wholly before the bit: those whose running count is r or less.
-    const uint32_t in0 = b0 <= r, in1 = b0 + b1 <= r, in2 = b0 + b1 + b2 <= r;
-    const uint32_t byte = 8 * (in0 + in1 + in2);
-    const uint32_t before = b0 * in0 + b1 * in1 + b2 * in2;  // set bits of those bytes
-    return static_cast<int32_t>(byte + kSelectInByte[x >> byte & 0xFF][(r - before) & 7]);
+    for (uint32_t mask = 1; mask < kMasks; ++mask) {
+        if ((mask & (mask - 1)) == 0) continue;
+        const auto& rest = t.rank[mask & (mask - 1)];
+        const auto& lowest = t.rank[mask & -mask];
+        for (std::size_t m = 0; m <= kMonths; ++m) t.rank[mask][m] = static_cast<uint16_t>(rest[m] + lowest[m]);
+    }
+    for (uint32_t mask = 1; mask < kMasks; ++mask) {
+        const auto& rank_of = t.rank[mask];
+        const uint64_t s = t.scale[mask] = (uint64_t{kMonths} << 32) / uint64_t{rank_of[kMonths]};
+        uint64_t most = 0;  // open days of the fullest month
+        for (std::size_t m = 0; m < kMonths; ++m) most = std::max<uint64_t>(most, rank_of[m + 1] - rank_of[m]);
+        // Since est(g) and k's month both rise with k, the extremes are at each
+        // month's last rank with g = k, and its first rank with the lowest g.
+        Reach r;
+        for (std::size_t m = 0; m < kMonths; ++m) {
+            const uint64_t first = rank_of[m], end = rank_of[m + 1];
+            if (end == first) continue;  // a month without an open day holds no rank
+            const uint64_t lowest_guide = first > most ? first - most : 0;
+            const auto month = static_cast<int32_t>(m);
+            r.lead = std::max(r.lead, static_cast<int32_t>((end - 1) * s >> 32) - month);
+            r.lag = std::max(r.lag, month - static_cast<int32_t>(lowest_guide * s >> 32));
+        }
+        t.reach[mask] = r;
+    }
+    return t;
 }
 
-constexpr bool select_agrees() {
-    for (uint32_t x : {0x80000001u, 0xFFFFFFFFu, 0x7FFFFFFEu, 0x00F000F0u, 0x12345678u, 0x40000000u})
-        for (uint32_t r = 0, bit = 0; bit < 32; ++bit)
-            if (x >> bit & 1 && select(x, r++) != static_cast<int32_t>(bit)) return false;
+// The tables are sound: every month has an open day on each weekday (so for
+// every mask a neighbour is at most a month away), and every mask's reach
+// fits the window.
+constexpr bool fits(const Tables& t) {
+    for (uint32_t w = 0; w < 7; ++w)
+        for (std::size_t m = 0; m < kMonths; ++m)
+            if (t.rank[1u << w][m + 1] == t.rank[1u << w][m]) return false;
+    for (uint32_t mask = 1; mask < kMasks; ++mask)
+        if (t.reach[mask].lead + t.reach[mask].lag + 1 > kWindow) return false;
     return true;
 }
-static_assert(select_agrees() && count(0xFFFFFFFFu) == 32 && count(0x12345678u) == 13);
 
 // ---- The engine ------------------------------------------------------------------
 
-// Business days over the closed days kClosed; mask is a set of working
-// weekdays 1-127 (the caller drops bit 7 and refuses 0).
-template <const DaySet& kClosed>
+// Business days over the tables kT; mask is a set of working weekdays 1-127
+// (the caller drops bit 7 and refuses 0).
+template <const Tables& kT>
 struct Engine {
     // The open days of month m, bit d: day d.
     static constexpr uint32_t open(uint32_t mask, int32_t m) {
-        const auto working = static_cast<uint32_t>(repeated(mask) >> kMonthGrid[static_cast<std::size_t>(m)].weekday);
-        return working & ~kShut[static_cast<std::size_t>(m)];
+        const auto i = static_cast<std::size_t>(m);
+        return open_days(mask, kMonthGrid[i].weekday, kT.shut[i]);
     }
-    // kShut[m]: the closed days of month m and the bits past its end.
-    static constexpr auto kShut = [] {
-        std::array<uint32_t, kMonths> out{};
-        for (std::size_t m = 0; m < kMonths; ++m) out[m] = kClosed[m] | ~((uint32_t{1} << kMonthGrid[m].length) - 1);
-        return out;
-    }();
-
-    // kRank[mask][m]: open days before month m, m in [0, kMonths]; [0, kDays]. A mask's
-    // row is the row without its lowest weekday plus that weekday's row.
-    static constexpr auto kRank = [] {
-        std::array<std::array<uint16_t, kMonths + 1>, kMasks> out{};
-        for (uint32_t w = 0; w < 7; ++w)
-            for (int32_t m = 0; m < kMonths; ++m)
-                out[1u << w][static_cast<std::size_t>(m + 1)] =
-                    static_cast<uint16_t>(out[1u << w][static_cast<std::size_t>(m)] + count(open(1u << w, m)));
-        for (uint32_t mask = 1; mask < kMasks; ++mask) {
-            if ((mask & (mask - 1)) == 0) continue;
-            const auto& rest = out[mask & (mask - 1)];
-            const auto& lowest = out[mask & -mask];
-            for (std::size_t m = 0; m <= kMonths; ++m) out[mask][m] = static_cast<uint16_t>(rest[m] + lowest[m]);
-        }
-        return out;
-    }();
-    static constexpr int32_t total(uint32_t mask) { return kRank[mask][kMonths]; }
+    static constexpr int32_t total(uint32_t mask) { return kT.rank[mask][kMonths]; }
 
     // Open days before day p (p not counted); p.day may be the month's length.
     static constexpr int32_t rank(uint32_t mask, Position p) {
-        return kRank[mask][static_cast<std::size_t>(p.month)] +
+        return kT.rank[mask][static_cast<std::size_t>(p.month)] +
                count(open(mask, p.month) & ((uint32_t{1} << p.day) - 1));
     }
-
-    // The month holding rank k is found from est(k) = k * kMonths / total,
-    // lowered by the mask's lead, and a count over kWindow months.
-    // kScale[mask]: kMonths / total(mask) in 32-bit fixed point (a division at compile time, not per call).
-    static constexpr auto kScale = [] {
-        std::array<uint64_t, kMasks> out{};
-        for (uint32_t mask = 1; mask < kMasks; ++mask) out[mask] = (uint64_t{kMonths} << 32) / static_cast<uint64_t>(total(mask));
-        return out;
-    }();
-    static constexpr uint64_t scale(uint32_t mask) { return kScale[mask]; }
-    static constexpr int32_t estimate(uint32_t mask, int32_t k) {
-        return static_cast<int32_t>(static_cast<uint64_t>(k) * scale(mask) >> 32);  // [0, kMonths)
+    static constexpr int32_t estimate(uint32_t mask, int32_t g) {
+        return static_cast<int32_t>(static_cast<uint64_t>(g) * kT.scale[mask] >> 32);  // [0, kMonths)
     }
-    struct Reach {
-        int32_t lead = -kMonths;  // the most est(k) exceeds k's month, over k
-        int32_t lag = -kMonths;   // the most k's month exceeds est(k), over k
-    };
-    // Since est(k) and k's month both rise with k, the extremes are at each month's first and last rank.
-    static constexpr std::array<Reach, kMasks> kReach = [] {
-        std::array<Reach, kMasks> out{};
-        for (uint32_t mask = 1; mask < kMasks; ++mask) {
-            const auto& rank_of = kRank[mask];
-            const uint64_t s = scale(mask);
-            int32_t lead = -kMonths, lag = -kMonths;
-            for (int32_t m = 0; m < kMonths; ++m) {
-                const uint64_t first = rank_of[static_cast<std::size_t>(m)], end = rank_of[static_cast<std::size_t>(m + 1)];
-                if (end == first) continue;  // a month without an open day holds no rank
-                const auto last_estimate = static_cast<int32_t>((end - 1) * s >> 32);
-                const auto first_estimate = static_cast<int32_t>(first * s >> 32);
-                if (last_estimate - m > lead) lead = last_estimate - m;
-                if (m - first_estimate > lag) lag = m - first_estimate;
-            }
-            out[mask] = {lead, lag};
-        }
-        return out;
-    }();
-    static constexpr int32_t kWindow = [] {
-        int32_t widest = 1;
-        for (uint32_t mask = 1; mask < kMasks; ++mask) widest = std::max(widest, kReach[mask].lead + kReach[mask].lag + 1);
-        return static_cast<int32_t>(std::bit_ceil(static_cast<uint32_t>(widest)));
-    }();
-    static_assert(kWindow <= 32, "the month search stays a few steps");
 
-    // Every month has an open day on each weekday, so for every mask: a neighbour is at most a month away.
-    static constexpr bool every_month_open() {
-        for (uint32_t w = 0; w < 7; ++w)
-            for (std::size_t m = 0; m < kMonths; ++m)
-                if (kRank[1u << w][m + 1] == kRank[1u << w][m]) return false;
-        return true;
-    }
-    static_assert(every_month_open());
-
-    // The day of rank k, k in [0, total(mask)).
-    static constexpr Position at(uint32_t mask, int32_t k) {
-        const auto& rank_of = kRank[mask];
-        // The window [m, m + kWindow) holds k's month (see kReach); clamped within the months.
-        int32_t m = std::clamp(estimate(mask, k) - kReach[mask].lead, 0, kMonths - kWindow);
+    // The day of rank k, k in [0, total(mask)), from a guide g in [k - most(mask), k] and g >= 0 (see Reach).
+    static constexpr Position at(uint32_t mask, int32_t g, int32_t k) {
+        const auto& rank_of = kT.rank[mask];
+        // The window [m, m + kWindow) holds k's month; clamped within the months.
+        int32_t m = std::clamp(estimate(mask, g) - kT.reach[mask].lead, 0, kMonths - kWindow);
         // The months of the window whose first rank is k or less, counted: loads
         // side by side and no branch (a search's turns would be as good as random).
         int32_t later = 0;
@@ -291,10 +262,13 @@ struct Engine {
         if (n == -1) return previous(mask, p);
         if (n == 0) return true;
         if (n > kDays || n < -kDays) return false;  // more open days than the years hold
-        // The rank of the answer: n - 1 open days after p's successor's rank, or n before p's.
-        const int64_t k = n > 0 ? rank(mask, {p.month, p.day + 1}) + (n - 1) : rank(mask, p) + n;
+        // The rank of the answer: n - 1 open days after p's successor's rank, or
+        // n before p's; the guide is that rank before the count within p's month.
+        const int64_t guide = kT.rank[mask][static_cast<std::size_t>(p.month)] + (n > 0 ? n - 1 : n);
+        const int32_t before = n > 0 ? p.day + 1 : p.day;  // days of p's month counted, [0, 31]
+        const int64_t k = guide + count(open(mask, p.month) & ((uint32_t{1} << before) - 1));  // [guide, guide + most]
         if (k < 0 || k >= total(mask)) return false;
-        p = at(mask, static_cast<int32_t>(k));
+        p = at(mask, static_cast<int32_t>(std::max<int64_t>(guide, 0)), static_cast<int32_t>(k));
         return true;
     }
 

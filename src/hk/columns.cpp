@@ -2,7 +2,7 @@
 // over the general holidays, element by element, after every element is checked.
 #include <array>
 
-#include "hk/business_engine.hpp"
+#include "hk/business_general.hpp"
 #include "hk/columns.hpp"
 #include "hk/holiday_table.hpp"
 
@@ -11,7 +11,7 @@ namespace {
 using namespace hkcal::hk;
 using namespace hkcal::hk::columns;
 using business::Position;
-using General = business::Engine<table::kMonthHolidays>;
+using business::General;
 
 // The month bits of the holidays of a list (kind, options, rest day) per
 // year, made when a call first needs the year; the general list is the

@@ -128,31 +128,36 @@ constexpr uint64_t pack(HkLunarDay l) { return std::bit_cast<uint64_t>(l); }
 constexpr uint64_t kDayOne = pack(HkLunarDay{0, 0, 1, 0, 0});
 constexpr uint64_t kMissing = pack(HkLunarDay{0, 0, 0, 0, 1});
 
-// Per month index: its first day's record less its first day's distance
-// from the first new year in steps of kDayOne (modulo 2^64), so that the
-// record of a day `d` days from the first new year is kBase[m] + d * kDayOne.
-struct MonthStarts {
-    int32_t start[kMonthCount + 1];  // days from the first new year to month m's first day; the last: the span [0, 73049]
-    uint64_t base[kMonthCount];
-};
-constexpr MonthStarts kMonthStarts = [] {
-    MonthStarts t{};
+constexpr int32_t kSpan = kEnd - kCompiled[0].new_year;  // days 1901-02-19 to 2101-01-28, 73049
+
+// Per month index: days from the first new year to its first day, [0, kSpan);
+// the last entry is kSpan, the day after the table.
+constexpr auto kMonthStart = [] {
+    std::array<int32_t, kMonthCount + 1> t{};
     int32_t m = 0;
-    for (std::size_t i = 0; i < kYears; ++i) {
-        const Year& y = kCompiled[i];
-        for (int32_t s = 0; s < y.months(); ++s, ++m) {
-            t.start[m] = y.new_year - kCompiled[0].new_year + y.offset(s);
-            const int32_t month = y.month(s);
-            t.base[m] = pack(HkLunarDay{kFirstYear + static_cast<int32_t>(i), static_cast<int8_t>(month < 0 ? -month : month),
-                                        1, static_cast<uint8_t>(month < 0), 0}) -
-                        static_cast<uint64_t>(t.start[m]) * kDayOne;
-        }
-    }
-    t.start[m] = kEnd - kCompiled[0].new_year;
+    for (const Year& y : kCompiled)
+        for (int32_t s = 0; s < y.months(); ++s) t[static_cast<std::size_t>(m++)] = y.new_year - kCompiled[0].new_year + y.offset(s);
+    t[kMonthCount] = kSpan;
     return t;
 }();
 
-constexpr int32_t kSpan = kEnd - kCompiled[0].new_year;  // days of the table, 73049
+// Per month index: its first day's record less kMonthStart[m] steps of
+// kDayOne (modulo 2^64), so that the record of the day `d` days from the
+// first new year is kMonthBase[m] + d * kDayOne.
+constexpr auto kMonthBase = [] {
+    std::array<uint64_t, kMonthCount> t{};
+    std::size_t m = 0;
+    for (std::size_t i = 0; i < kYears; ++i) {
+        for (int32_t s = 0; s < kCompiled[i].months(); ++s, ++m) {
+            const int32_t month = kCompiled[i].month(s);
+            t[m] = pack(HkLunarDay{kFirstYear + static_cast<int32_t>(i), static_cast<int8_t>(month < 0 ? -month : month), 1,
+                                   static_cast<uint8_t>(month < 0), 0}) -
+                   static_cast<uint64_t>(kMonthStart[m]) * kDayOne;
+        }
+    }
+    return t;
+}();
+
 constexpr int32_t kBlockDays = 16, kBlockShift = 4;
 static_assert(kBlockDays == 1 << kBlockShift && kBlockDays < 29);
 constexpr int32_t kBlocks = (kSpan + kBlockDays - 1) / kBlockDays;  // 4566
@@ -167,8 +172,8 @@ constexpr auto kBlock = [] {
     int32_t m = 0;
     for (int32_t b = 0; b < kBlocks; ++b) {
         const int32_t first = b * kBlockDays;
-        while (kMonthStarts.start[m + 1] <= first) ++m;
-        const int32_t last = std::min(kMonthStarts.start[m + 1] - 1 - first, kBlockDays - 1);
+        while (kMonthStart[static_cast<std::size_t>(m) + 1] <= first) ++m;
+        const int32_t last = std::min(kMonthStart[static_cast<std::size_t>(m) + 1] - 1 - first, kBlockDays - 1);
         t[static_cast<std::size_t>(b)] = static_cast<uint16_t>(m << kBlockShift | last);
     }
     return t;
@@ -177,8 +182,8 @@ constexpr auto kBlock = [] {
 // The record of the day `d` days from the first new year, d in [0, kSpan).
 constexpr HkLunarDay record(uint32_t d) {
     const uint32_t block = kBlock[d >> kBlockShift];
-    const uint32_t m = (block >> kBlockShift) + ((d & (kBlockDays - 1)) > (block & (kBlockDays - 1)));
-    return std::bit_cast<HkLunarDay>(kMonthStarts.base[m] + d * kDayOne);
+    const uint32_t m = (block >> kBlockShift) + ((d & (kBlockDays - 1)) > (block & (kBlockDays - 1)));  // [0, kMonthCount)
+    return std::bit_cast<HkLunarDay>(kMonthBase[m] + d * kDayOne);
 }
 
 // The blocks and months agree with the compiled years on every day: each

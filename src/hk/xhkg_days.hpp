@@ -214,8 +214,10 @@ inline constexpr business::DaySet kClosedDays = [] {
     }
     return out;
 }();
-// Trading days over the exchange's day set; its weekdays are always Monday to Friday.
-using Exchange = business::Engine<kClosedDays>;
+// Trading days over the exchange's day set (tables defined in xhkg_tables.cpp);
+// its weekdays are always Monday to Friday.
+extern const business::Tables kExchangeTables;
+using Exchange = business::Engine<kExchangeTables>;
 inline constexpr uint32_t kWeekdays = HK_MON_FRI;
 
 }  // namespace hkcal::hk::xhkg
