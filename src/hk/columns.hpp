@@ -20,6 +20,7 @@ template <typename T>
 inline constexpr T kNat = std::numeric_limits<T>::min();
 static_assert(kNat<int64_t> == HK_NAT && kNat<int32_t> == HK_NAT32);
 
+// Whether a day count of any value is its column's missing date.
 template <typename T>
 constexpr bool is_nat(T day) { return day == kNat<T>; }
 
